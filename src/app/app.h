@@ -1,0 +1,17 @@
+// Corvanthelix - the application object.
+#pragma once
+
+#include "platform/application.h"
+
+class App : public Application
+{
+    Q_OBJECT
+public:
+    App(int &argc, char **argv);
+
+    // The running application object.
+    static App *instance();
+
+    // The About command: shows the About window, or the one already open.
+    bool AboutCorvanthelix_Action();
+};

@@ -1,0 +1,49 @@
+// Corvanthelix - windows and controls made from layout tables.
+#pragma once
+
+#include <QRect>
+#include <QRgb>
+#include <QString>
+
+class Picture;
+class QObject;
+class QWidget;
+
+enum class ControlKind { ImageWell, Label, MultiLineLabel, PushButton, ListBox, EditField, Timer };
+
+// One row of a window's layout table. Geometry is in pixels of the window's
+// content area; a point size of 0 is the system font at its default size.
+struct ControlSpec
+{
+    const char *name;
+    ControlKind kind;
+    QRect geometry = {};
+    const char *text = "";
+    const Picture *(*picture)() = nullptr;
+    int pointSize = 0;
+    bool bold = false;
+    bool italic = false;
+    QRgb textColor = 0; // 0: the style's own colour
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool visible = true;
+    bool enabled = true;
+    bool isDefault = false;        // push buttons: pressed by Return
+    const char *columnWidths = ""; // list boxes: "66%,34%"
+    int timerMode = 0;             // timers
+    int timerPeriod = 0;
+    const char *accessibleName = "";
+};
+
+// The window settings that differ between our windows.
+struct WindowSpec
+{
+    const char *title;
+    int width;
+    int height;
+    bool closeButton;
+    bool minimiseButton;
+};
+
+// Creates the control under its name as a child of parent and applies every
+// setting of its row (image wells get their picture before the rest).
+QObject *CreateControl(QWidget *parent, const ControlSpec &spec);

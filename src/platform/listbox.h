@@ -1,0 +1,32 @@
+// Corvanthelix - a multi-column list with clickable headings.
+#pragma once
+
+#include <QTreeView>
+
+// Shows any table model. A heading click asks the model to sort by that
+// column, ascending first and reversed by the next click on the same heading;
+// a mouse-down on a cell is reported as cellClick. While disabled it does
+// neither, as Qt disables the header with the view.
+class ListBox : public QTreeView
+{
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget *parent = nullptr);
+
+    // Both headings from one tab-separated text, set on the model.
+    void setHeadings(const QString &tabSeparated);
+    // Widths as per cent of the list's inner width, e.g. "66%,34%".
+    void setColumnWidths(const QString &percents);
+
+signals:
+    void cellClick(int row, int column, int x, int y);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void updateGeometries() override;
+
+private:
+    void applyColumnWidths();
+
+    QList<int> m_percents;
+};

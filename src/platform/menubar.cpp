@@ -1,0 +1,108 @@
+// Corvanthelix - a menu bar shared by every window.
+#include "platform/menubar.h"
+
+#include "platform/shortcut.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+MenuBar::MenuBar(QObject *parent)
+    : QObject(parent)
+{
+}
+
+MenuBar::~MenuBar()
+{
+    // The menus are top-level popups with no widget parent.
+    qDeleteAll(m_menus);
+}
+
+QMenu *MenuBar::appendMenu(const QString &name, const QString &text)
+{
+    auto *menu = new QMenu(text);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    m_menus.append(menu);
+    return menu;
+}
+
+QAction *MenuBar::appendItem(const QString &menuName, const QString &name, Kind kind, const QString &text,
+                             const QString &shortcut)
+{
+    QMenu *menu = child(menuName);
+    Q_ASSERT_X(menu, "MenuBar::appendItem", "append the menu first");
+    if (!menu)
+        return nullptr;
+    QAction *action = text == QLatin1String("-") ? menu->addSeparator() : menu->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(Shortcut(shortcut));
+    switch (kind) {
+    case QuitItem:
+        action->setMenuRole(QAction::QuitRole);
+        connect(action, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        break;
+    case ApplicationItem:
+        action->setMenuRole(QAction::AboutRole);
+        break;
+    case Item:
+        action->setMenuRole(QAction::NoRole);
+        if (!action->isSeparator())
+            connect(action, &QAction::triggered, action, [name] { RunTextFieldCommand(name); });
+        break;
+    }
+    return action;
+}
+
+QMenu *MenuBar::child(const QString &name) const
+{
+    for (QMenu *menu : m_menus)
+        if (menu->objectName() == name)
+            return menu;
+    return nullptr;
+}
+
+QAction *MenuBar::item(const QString &name) const
+{
+    for (QMenu *menu : m_menus) {
+        if (menu->objectName() == name)
+            return menu->menuAction();
+        for (QAction *action : menu->actions())
+            if (action->objectName() == name)
+                return action;
+    }
+    return nullptr;
+}
+
+void MenuBar::attachTo(QMainWindow *window) const
+{
+    QMenuBar *bar = window->menuBar();
+    for (QMenu *menu : m_menus)
+        bar->addMenu(menu);
+}
+
+bool RunTextFieldCommand(const QString &itemName)
+{
+    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    if (!field)
+        return false;
+    if (itemName == QLatin1String("EditUndo"))
+        field->undo();
+    else if (itemName == QLatin1String("EditCut"))
+        field->cut();
+    else if (itemName == QLatin1String("EditCopy"))
+        field->copy();
+    else if (itemName == QLatin1String("EditPaste"))
+        field->paste();
+    else if (itemName == QLatin1String("EditClear")) {
+        if (field->hasSelectedText())
+            field->del();
+    } else if (itemName == QLatin1String("EditSelectAll"))
+        field->selectAll();
+    else
+        return false;
+    return true;
+}

@@ -1,0 +1,31 @@
+// Corvanthelix - a picture resource as the program uses it.
+#pragma once
+
+#include <QImage>
+
+// A picture read once from the resources and shared by every well that shows
+// it. Its vertical resolution is data, not decoration: a tile's hidden number
+// is that resolution minus 70, so the file itself is the truth.
+class Picture
+{
+public:
+    // image2x is an optional twice-as-dense copy for HiDPI screens; it never
+    // decides the resolution.
+    explicit Picture(QImage image, QImage image2x = {});
+
+    // Whole dots per inch, as stored in the file (a file without a resolution
+    // chunk reads as Qt's default of 96).
+    int verticalResolution() const { return m_verticalResolution; }
+
+    QSize size() const { return m_image.size(); }
+    // The sharpest copy for a screen of the given device pixel ratio.
+    const QImage &imageFor(qreal devicePixelRatio) const;
+
+private:
+    QImage m_image;
+    QImage m_image2x;
+    int m_verticalResolution;
+};
+
+// Reads the picture resource of the given number; null when there is none.
+std::unique_ptr<Picture> ReadPictureResource(int number);

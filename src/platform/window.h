@@ -1,0 +1,40 @@
+// Corvanthelix - a fixed-size window whose controls come from a layout table.
+#pragma once
+
+#include "platform/layout.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <span>
+
+class Window : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Applies the settings and shows the application's menu bar, if any.
+    explicit Window(const WindowSpec &spec, QWidget *parent = nullptr);
+
+    // The area the layout coordinates refer to, below the menu bar.
+    QWidget *content() const { return m_content; }
+
+    // Creates the table's controls in order and keeps them by name.
+    void createControls(std::span<const ControlSpec> table);
+    // The control of that name; asserts that it exists and has that type.
+    template <typename T> T *control(const QString &name) const
+    {
+        auto *found = qobject_cast<T *>(m_controls.value(name));
+        Q_ASSERT_X(found, "Window::control", qPrintable(name));
+        return found;
+    }
+
+signals:
+    // A mouse-down on the content area outside every control.
+    void mouseDown(int x, int y);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_content;
+    QHash<QString, QObject *> m_controls;
+};

@@ -1,0 +1,63 @@
+// Corvanthelix - the board: nine tiles, their hidden numbers and the line sums.
+#pragma once
+
+#include <QString>
+#include <array>
+
+class Picture;
+
+// What the rules need of the screen: nine picture slots in row-major order
+// (1 2 3 / 4 5 6 / 7 8 9) and the controls they read and write, by name.
+// The main window provides them on screen; MemoryBoard provides them in tests.
+// The pictures are the only record of the board.
+class Board
+{
+public:
+    virtual ~Board() = default;
+
+    // 1 <= well <= 9
+    virtual const Picture *picture(int well) const = 0;
+    virtual void setPicture(int well, const Picture *picture) = 0;
+
+    // Labels and the name field.
+    virtual QString text(const QString &control) const = 0;
+    virtual void setText(const QString &control, const QString &text) = 0;
+    virtual void setEnabled(const QString &control, bool enabled) = 0;
+    virtual void setVisible(const QString &control, bool visible) = 0;
+
+    // The watch's timer: 0 off, 2 repeating.
+    virtual void setTimerMode(int mode) = 0;
+    virtual void beep() = 0;
+};
+
+// A line of three wells, with its blue sum label and red target label.
+struct Line
+{
+    std::array<int, 3> wells;
+    QString sumLabel;
+    QString targetLabel;
+    QString target;
+};
+
+// The eight lines in the order the sums are refreshed: rows top to bottom,
+// columns right to left, then the rising and the falling diagonal.
+const std::array<Line, 8> &Lines();
+
+// The step counter's label.
+const QString &StepCounter();
+
+// The vertical resolution of the well's picture minus 70; worked out afresh
+// from the picture every time.
+qint32 HiddenNumber(const Board &board, int well);
+
+// The tile picture of hidden number n (pic1 to pic9), null for any other n.
+const Picture *TilePicture(qint32 n);
+
+// Lays the tile of hidden number n in the well; any other n lays nothing.
+void LayTile(Board &board, int well, qint32 n);
+
+// Rewrites all eight blue sums from the wells, every label every time.
+void RefreshLineSums(Board &board);
+
+// Hidden numbers of the opening board, wells 1 to 9: 9 1 3 / 7 4 2 / 6 8 5.
+inline constexpr std::array<qint32, 9> OpeningArrangement = {9, 1, 3, 7, 4, 2, 6, 8, 5};

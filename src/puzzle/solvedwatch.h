@@ -1,0 +1,15 @@
+// Corvanthelix - the watch that declares the puzzle solved.
+#pragma once
+
+class Board;
+struct Selection;
+
+// Whether the blue sums show the targets. Compares texts, in a fixed order,
+// and stops at the first mismatch; the rising diagonal takes no part, since
+// rows and columns alone admit only 1 2 3 / 4 5 6 / 7 8 9.
+bool SumsShowSolved(const Board &board);
+
+// One tick: refresh the sums, and when they show the solved board, announce
+// it ("DONE", the beep), stop the watch, cover the wells with the finish
+// picture, drop any pending choice and open the score entry and New Game.
+void WatchTick(Board &board, Selection &selection);

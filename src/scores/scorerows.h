@@ -1,0 +1,54 @@
+// Corvanthelix - the scores in memory, compactly.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Rows of (name, score) kept as UTF-8 in one buffer with 16 bytes of index per
+// row, so a score file of a million lines costs tens of megabytes, not hundreds.
+// Texts are stored as read; invalid UTF-8 shows as replacement characters.
+class ScoreRows
+{
+public:
+    enum Column { Name = 0, Score = 1 };
+
+    qsizetype size() const { return qsizetype(m_rows.size()); }
+    bool empty() const { return m_rows.empty(); }
+    void reserve(qsizetype rows, qsizetype textBytes);
+
+    void append(std::string_view name, std::string_view score);
+    void append(const QString &name, const QString &score);
+    // Moves all of other's rows to the end of this.
+    void append(ScoreRows &&other);
+    void remove(qsizetype row);
+
+    // 0 <= row < size(); column is Name or Score.
+    std::string_view utf8(qsizetype row, int column) const;
+    QString text(qsizetype row, int column) const { return QString::fromUtf8(utf8(row, column)); }
+
+    // The new order as old row numbers, without applying it. Names compare
+    // ignoring case; scores numerically, with texts that are not numbers after
+    // the numbers. Equal rows keep their order; descending reverses ascending.
+    std::vector<quint32> sortedOrder(int column, bool descending) const;
+    // Rearranges the rows: new row i is old row order[i].
+    void permute(const std::vector<quint32> &order);
+
+    // Bytes held, for the benchmarks.
+    size_t memoryUse() const { return m_text.capacity() + m_rows.capacity() * sizeof(Row); }
+
+private:
+    struct Row
+    {
+        quint64 offset; // name, then score, back to back in m_text
+        quint32 nameSize;
+        quint32 scoreSize;
+    };
+
+    std::string m_text;
+    std::vector<Row> m_rows;
+};
+
+// Whether the text is a score a sort puts among the numbers, and its value.
+bool ScoreValue(std::string_view text, double *value);

@@ -1,0 +1,93 @@
+// Corvanthelix - the score table's model: names and steps in two columns.
+#include "scores/scoretable.h"
+
+
+int ScoreTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ScoreTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant ScoreTable::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
+        return m_rows.text(index.row(), index.column());
+    return {};
+}
+
+QVariant ScoreTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section > 1)
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_headings[section];
+    // A heading clicked for the first time sorts ascending.
+    if (role == Qt::InitialSortOrderRole)
+        return int(Qt::AscendingOrder);
+    return {};
+}
+
+bool ScoreTable::setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role)
+{
+    if (orientation != Qt::Horizontal || section < 0 || section > 1 || (role != Qt::EditRole && role != Qt::DisplayRole))
+        return false;
+    m_headings[section] = value.toString();
+    emit headerDataChanged(orientation, section, section);
+    return true;
+}
+
+bool ScoreTable::removeRows(int row, int count, const QModelIndex &parent)
+{
+    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
+        return false;
+    beginRemoveRows(parent, row, row + count - 1);
+    for (int i = 0; i < count; ++i)
+        m_rows.remove(row);
+    endRemoveRows();
+    return true;
+}
+
+void ScoreTable::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column > 1)
+        return;
+    const std::vector<quint32> newOrder = m_rows.sortedOrder(column, order == Qt::DescendingOrder);
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList persistent = persistentIndexList();
+    if (!persistent.isEmpty()) {
+        std::vector<int> newRowOf(newOrder.size());
+        for (size_t row = 0; row < newOrder.size(); ++row)
+            newRowOf[newOrder[row]] = int(row);
+        QModelIndexList moved;
+        for (const QModelIndex &index : persistent)
+            moved.append(this->index(newRowOf[size_t(index.row())], index.column()));
+        changePersistentIndexList(persistent, moved);
+    }
+    m_rows.permute(newOrder);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int ScoreTable::addRow(const QString &name, const QString &score)
+{
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    m_rows.append(name, score);
+    endInsertRows();
+    return row;
+}
+
+void ScoreTable::addRows(ScoreRows &&rows)
+{
+    if (rows.empty())
+        return;
+    const int first = rowCount();
+    beginInsertRows({}, first, first + int(rows.size()) - 1);
+    m_rows.append(std::move(rows));
+    endInsertRows();
+}

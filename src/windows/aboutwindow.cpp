@@ -1,0 +1,32 @@
+// Corvanthelix - the About window.
+#include "windows/aboutwindow.h"
+
+#include <QPointer>
+
+namespace {
+
+QPointer<AboutWindow> shared;
+
+const ControlSpec controls[] = {
+    {.name = "StaticText1", .kind = ControlKind::MultiLineLabel, .geometry = {25, 28, 255, 244},
+     .text = "Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\nA puzzle of hidden numbers, made with Qt.", .textColor = qRgb(0, 0, 0)},
+};
+
+} // namespace
+
+const WindowSpec AboutWindow::Settings = {"ABOUT", 300, 300, true, true};
+const std::span<const ControlSpec> AboutWindow::Controls = controls;
+
+AboutWindow *AboutWindow::instance()
+{
+    if (!shared)
+        shared = new AboutWindow;
+    return shared;
+}
+
+AboutWindow::AboutWindow()
+    : Window(Settings)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    createControls(Controls);
+}

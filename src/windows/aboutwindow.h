@@ -1,0 +1,18 @@
+// Corvanthelix - the About window.
+#pragma once
+
+#include "platform/window.h"
+
+// Closing it destroys it; the next About makes a new one.
+class AboutWindow : public Window
+{
+    Q_OBJECT
+public:
+    static const WindowSpec Settings;
+    static const std::span<const ControlSpec> Controls;
+
+    // The open instance, or a new one.
+    static AboutWindow *instance();
+
+    AboutWindow();
+};

@@ -1,0 +1,194 @@
+// Corvanthelix - the main window: the grid, the sums, the buttons and the scores.
+#include "windows/window1.h"
+
+#include "platform/datafolder.h"
+#include "platform/imagewell.h"
+#include "platform/listbox.h"
+#include "platform/timer.h"
+#include "puzzle/newgame.h"
+#include "puzzle/solvedwatch.h"
+#include "scores/scorefile.h"
+#include "windows/window2.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+QPointer<Window1> shared;
+}
+
+Window1 *Window1::instance()
+{
+    if (!shared) {
+        shared = new Window1;
+        shared->show();
+    }
+    return shared;
+}
+
+void Window1::releaseInstance()
+{
+    delete shared;
+}
+
+class Window1::OnScreen : public Board
+{
+public:
+    explicit OnScreen(Window1 *window) : m_window(window) {}
+
+    const Picture *picture(int well) const override
+    {
+        Q_ASSERT(well >= 1 && well <= 9);
+        return m_window->m_wells[well - 1]->picture();
+    }
+
+    void setPicture(int well, const Picture *picture) override
+    {
+        Q_ASSERT(well >= 1 && well <= 9);
+        m_window->m_wells[well - 1]->setPicture(picture);
+    }
+
+    QString text(const QString &name) const override
+    {
+        if (auto *field = qobject_cast<QLineEdit *>(m_window->control<QWidget>(name)))
+            return field->text();
+        return m_window->control<QLabel>(name)->text();
+    }
+
+    void setText(const QString &name, const QString &text) override
+    {
+        if (auto *field = qobject_cast<QLineEdit *>(m_window->control<QWidget>(name)))
+            return field->setText(text);
+        m_window->control<QLabel>(name)->setText(text);
+    }
+
+    void setEnabled(const QString &name, bool enabled) override
+    {
+        m_window->control<QWidget>(name)->setEnabled(enabled);
+    }
+
+    void setVisible(const QString &name, bool visible) override
+    {
+        m_window->control<QWidget>(name)->setVisible(visible);
+    }
+
+    void setTimerMode(int mode) override { m_window->m_timer->setMode(mode); }
+    void beep() override { QApplication::beep(); }
+
+private:
+    Window1 *m_window;
+};
+
+Window1::Window1()
+    : Window(Settings)
+    , m_board(std::make_unique<OnScreen>(this))
+{
+    CreateControls0();
+    Event_Open();
+}
+
+void Window1::CreateControls0()
+{
+    createControls(Controls);
+    for (int well = 1; well <= 9; ++well)
+        m_wells[well - 1] = control<ImageWell>(QStringLiteral("ImageWell%1").arg(well));
+    m_timer = control<Timer>(QStringLiteral("Timer1"));
+    auto *list = control<ListBox>(QStringLiteral("ListBox1"));
+    list->setModel(&m_scores);
+
+    // Bound in this order: the wells, the timer, the buttons, the table.
+    using Handler = bool (Window1::*)(int, int);
+    static constexpr Handler wellHandlers[] = {
+        &Window1::ImageWell1_MouseDown, &Window1::ImageWell2_MouseDown, &Window1::ImageWell3_MouseDown,
+        &Window1::ImageWell4_MouseDown, &Window1::ImageWell5_MouseDown, &Window1::ImageWell6_MouseDown,
+        &Window1::ImageWell7_MouseDown, &Window1::ImageWell8_MouseDown, &Window1::ImageWell9_MouseDown,
+    };
+    for (int well = 0; well < 9; ++well)
+        connect(m_wells[well], &ImageWell::mouseDown, this, wellHandlers[well]);
+    connect(m_timer, &Timer::action, this, &Window1::Timer1_Action);
+    connect(control<QPushButton>(QStringLiteral("PushButton1")), &QPushButton::clicked, this,
+            &Window1::PushButton1_Action);
+    connect(control<QPushButton>(QStringLiteral("PushButton2")), &QPushButton::clicked, this,
+            &Window1::PushButton2_Action);
+    ListBox1_Open();
+    connect(list, &ListBox::cellClick, this, &Window1::ListBox1_CellClick);
+    connect(control<QPushButton>(QStringLiteral("PushButton3")), &QPushButton::clicked, this,
+            &Window1::PushButton3_Action);
+    connect(this, &Window::mouseDown, this, &Window1::Event_MouseDown);
+}
+
+bool Window1::ImageWell_MouseDown(int well, int, int)
+{
+    return ClickWell(*m_board, selection, well);
+}
+
+void Window1::Timer1_Action()
+{
+    WatchTick(*m_board, selection);
+}
+
+void Window1::PushButton1_Action()
+{
+    hide();
+    Window2::instance()->show();
+}
+
+void Window1::PushButton2_Action()
+{
+    NewGame(*m_board, selection, m_random);
+}
+
+void Window1::ListBox1_Open()
+{
+    control<ListBox>(QStringLiteral("ListBox1"))->setHeadings(QStringLiteral("Name\tScore"));
+}
+
+bool Window1::ListBox1_CellClick(int row, int, int, int)
+{
+    m_scores.removeRow(row);
+    return false;
+}
+
+void Window1::PushButton3_Action()
+{
+    const QString name = ScoreName(m_board->text(QStringLiteral("EditField1")));
+    const QString score = m_board->text(StepCounter());
+    const QString path = ScoreFilePath(ApplicationDataFolder());
+    const AppendResult result = AppendScoreLine(path, name + QLatin1Char(',') + score);
+    m_scores.addRow(name, score);
+    if (!result.stored) {
+        // Not modal: the game goes on, and the row stays in the table.
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Score not saved"),
+                                    NotSavedMessage(path, result.reason), QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("ScoreNotSaved"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        box->show();
+    }
+}
+
+void Window1::Event_Open()
+{
+    m_scores.addRows(LoadScoreFile(ScoreFilePath(ApplicationDataFolder())));
+    selection.clear();
+}
+
+bool Window1::Event_MouseDown(int, int)
+{
+    return false;
+}
+
+void Window1::closeEvent(QCloseEvent *event)
+{
+    // The main window is the game: closing it ends the program, even while
+    // the About window is still open.
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        QCoreApplication::quit();
+}
+

@@ -1,0 +1,75 @@
+// Corvanthelix - the main window: the grid, the sums, the buttons and the scores.
+#pragma once
+
+#include "platform/window.h"
+#include "puzzle/board.h"
+#include "puzzle/interchange.h"
+#include "scores/scoretable.h"
+
+#include <QRandomGenerator>
+#include <array>
+#include <memory>
+
+class ImageWell;
+class Timer;
+
+// All the game's state lives here: the board in the wells, the sums and the
+// steps in the labels, the phase in the controls' flags and the timer, the
+// pending choice in the selection, and the scores in the table. The handlers
+// read the controls, call a rule and let the rule write back.
+class Window1 : public Window
+{
+    Q_OBJECT
+public:
+    static const WindowSpec Settings;
+    static const std::span<const ControlSpec> Controls;
+
+    // The shared instance, created and shown on first use.
+    static Window1 *instance();
+    static void releaseInstance();
+
+    Window1();
+
+    // The choice between the two clicks of an interchange.
+    Selection selection;
+
+    // The nine wells share one routine.
+    bool ImageWell_MouseDown(int well, int x, int y);
+    bool ImageWell1_MouseDown(int x, int y) { return ImageWell_MouseDown(1, x, y); }
+    bool ImageWell2_MouseDown(int x, int y) { return ImageWell_MouseDown(2, x, y); }
+    bool ImageWell3_MouseDown(int x, int y) { return ImageWell_MouseDown(3, x, y); }
+    bool ImageWell4_MouseDown(int x, int y) { return ImageWell_MouseDown(4, x, y); }
+    bool ImageWell5_MouseDown(int x, int y) { return ImageWell_MouseDown(5, x, y); }
+    bool ImageWell6_MouseDown(int x, int y) { return ImageWell_MouseDown(6, x, y); }
+    bool ImageWell7_MouseDown(int x, int y) { return ImageWell_MouseDown(7, x, y); }
+    bool ImageWell8_MouseDown(int x, int y) { return ImageWell_MouseDown(8, x, y); }
+    bool ImageWell9_MouseDown(int x, int y) { return ImageWell_MouseDown(9, x, y); }
+    void Timer1_Action();
+    void PushButton1_Action();
+    void PushButton2_Action();
+    void ListBox1_Open();
+    bool ListBox1_CellClick(int row, int column, int x, int y);
+    void PushButton3_Action();
+    void Event_Open();
+    bool Event_MouseDown(int x, int y);
+
+    // Deals come from here; tests put a seeded generator in.
+    void setRandomGenerator(const QRandomGenerator &random) { m_random = random; }
+    const ScoreTable &scores() const { return m_scores; }
+    const Board &board() const { return *m_board; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void CreateControls0();
+
+    // The board as the rules see it, on this window's controls.
+    class OnScreen;
+
+    std::array<ImageWell *, 9> m_wells = {};
+    Timer *m_timer = nullptr;
+    std::unique_ptr<Board> m_board;
+    ScoreTable m_scores;
+    QRandomGenerator m_random = QRandomGenerator::securelySeeded();
+};

@@ -1,0 +1,79 @@
+// Corvanthelix - the main window's layout, in creation order.
+#include "windows/window1.h"
+
+#include "platform/pictures.h"
+
+namespace {
+
+constexpr QRgb Blue = qRgb(0x3C, 0x20, 0xCF);  // the sums as they stand
+constexpr QRgb Red = qRgb(0xCF, 0x0B, 0x23);   // the sums to reach
+constexpr QRgb Black = qRgb(0x00, 0x00, 0x00);
+constexpr QRgb DoneRed = qRgb(0xFF, 0x00, 0x00);
+
+using K = ControlKind;
+
+ControlSpec well(const char *name, int left, int top, const Picture *(*picture)(), const char *accessibleName)
+{
+    return {.name = name, .kind = K::ImageWell, .geometry = {left, top, 40, 40}, .picture = picture,
+            .accessibleName = accessibleName};
+}
+
+ControlSpec sum(const char *name, int left, int top, int height, QRgb color, const char *text, const char *accessibleName)
+{
+    return {.name = name, .kind = K::Label, .geometry = {left, top, 27, height}, .text = text, .textColor = color,
+            .accessibleName = accessibleName};
+}
+
+const ControlSpec controls[] = {
+    well("ImageWell1", 227, 226, pic9, "Tile, row 1, column 1"),
+    well("ImageWell2", 268, 226, pic1, "Tile, row 1, column 2"),
+    well("ImageWell3", 309, 226, pic3, "Tile, row 1, column 3"),
+    well("ImageWell4", 227, 267, pic7, "Tile, row 2, column 1"),
+    well("ImageWell5", 268, 267, pic4, "Tile, row 2, column 2"),
+    well("ImageWell6", 309, 267, pic2, "Tile, row 2, column 3"),
+    well("ImageWell7", 227, 308, pic6, "Tile, row 3, column 1"),
+    well("ImageWell8", 268, 308, pic8, "Tile, row 3, column 2"),
+    well("ImageWell9", 309, 308, pic5, "Tile, row 3, column 3"),
+    sum("StaticText1", 357, 233, 33, Blue, "", "Top row sum"),
+    {.name = "Timer1", .kind = K::Timer, .timerMode = 2, .timerPeriod = 500},
+    sum("StaticText2", 357, 264, 33, Blue, "", "Middle row sum"),
+    sum("StaticText3", 357, 308, 33, Blue, "", "Bottom row sum"),
+    sum("StaticText4", 312, 353, 33, Blue, "", "Right column sum"),
+    sum("StaticText5", 273, 353, 33, Blue, "", "Middle column sum"),
+    sum("StaticText6", 234, 353, 33, Blue, "", "Left column sum"),
+    sum("StaticText0", 357, 201, 26, Blue, "", "Rising diagonal sum"),
+    sum("StaticText7", 357, 347, 33, Blue, "", "Falling diagonal sum"),
+    sum("StaticText8", 312, 188, 33, Red, "18", "Right column target"),
+    sum("StaticText9", 273, 188, 33, Red, "15", "Middle column target"),
+    sum("StaticText10", 234, 188, 33, Red, "12", "Left column target"),
+    sum("StaticText11", 195, 188, 33, Red, "15", "Falling diagonal target"),
+    sum("StaticText12", 195, 226, 33, Red, "6", "Top row target"),
+    sum("StaticText13", 195, 267, 33, Red, "15", "Middle row target"),
+    sum("StaticText14", 195, 308, 33, Red, "24", "Bottom row target"),
+    sum("StaticText15", 195, 347, 33, Red, "15", "Rising diagonal target"),
+    {.name = "StaticText16", .kind = K::Label, .geometry = {188, 149, 118, 17}, .text = "Number of Steps:",
+     .textColor = Black, .alignment = Qt::AlignRight},
+    {.name = "StaticText17", .kind = K::Label, .geometry = {312, 148, 100, 20}, .text = "0", .textColor = Black,
+     .accessibleName = "Number of steps"},
+    {.name = "StaticText18", .kind = K::Label, .geometry = {154, 89, 258, 47}, .text = "Corvanthelix",
+     .pointSize = 24, .bold = true, .italic = true, .textColor = Black, .alignment = Qt::AlignHCenter},
+    {.name = "PushButton1", .kind = K::PushButton, .geometry = {172, 405, 80, 20}, .text = "Instructions",
+     .pointSize = 10},
+    {.name = "PushButton2", .kind = K::PushButton, .geometry = {265, 405, 80, 20}, .text = "New Game",
+     .pointSize = 10},
+    {.name = "ListBox1", .kind = K::ListBox, .geometry = {384, 430, 132, 145}, .pointSize = 10, .enabled = false,
+     .columnWidths = "66%,34%", .accessibleName = "Score table"},
+    {.name = "PushButton3", .kind = K::PushButton, .geometry = {212, 452, 80, 20}, .text = "Enter Score",
+     .pointSize = 10, .enabled = false},
+    {.name = "StaticText19", .kind = K::Label, .geometry = {88, 499, 100, 20}, .text = "Name:", .textColor = Black,
+     .alignment = Qt::AlignRight},
+    {.name = "EditField1", .kind = K::EditField, .geometry = {200, 498, 133, 21}, .textColor = Black,
+     .accessibleName = "Name"},
+    {.name = "StaticText20", .kind = K::Label, .geometry = {384, 392, 100, 32}, .text = "DONE", .pointSize = 24,
+     .textColor = DoneRed, .alignment = Qt::AlignHCenter, .visible = false},
+};
+
+} // namespace
+
+const WindowSpec Window1::Settings = {"Corvanthelix", 800, 800, true, true};
+const std::span<const ControlSpec> Window1::Controls = controls;

@@ -44,12 +44,29 @@ void LayTile(Board &board, int well, qint32 n)
         board.setPicture(well, tile);
 }
 
+namespace {
+
+// The texts of the sums a board can show, made once: the watch writes eight
+// of them twice a second for as long as the game runs.
+QString sumText(qint32 sum)
+{
+    static const auto texts = [] {
+        std::array<QString, 3 * 9 + 1> all;
+        for (qint32 n = 0; n < qint32(all.size()); ++n)
+            all[n] = QString::number(n);
+        return all;
+    }();
+    return sum >= 0 && sum < qint32(texts.size()) ? texts[sum] : QString::number(sum);
+}
+
+} // namespace
+
 void RefreshLineSums(Board &board)
 {
     for (const Line &line : Lines()) {
         qint32 sum = 0;
         for (int well : line.wells)
             sum += board.picture(well)->verticalResolution();
-        board.setText(line.sumLabel, QString::number(sum - 3 * 70));
+        board.setText(line.sumLabel, sumText(sum - 3 * 70));
     }
 }

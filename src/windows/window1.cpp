@@ -185,10 +185,10 @@ bool Window1::Event_MouseDown(int, int)
 
 void Window1::closeEvent(QCloseEvent *event)
 {
-    // The main window is the game: closing it ends the program, even while
-    // the About window is still open.
+    // The main window is the game: the player closing it ends the program,
+    // even while the About window is still open.
     QMainWindow::closeEvent(event);
-    if (event->isAccepted())
+    if (event->isAccepted() && event->spontaneous())
         QCoreApplication::quit();
 }
 

@@ -77,6 +77,10 @@ void Window2::PushButton1_Action()
 
 void Window2::closeEvent(QCloseEvent *event)
 {
+    // Only a close from the window system means Back; quitting (or logging
+    // out) closes every window itself and must not be refused.
+    if (!event->spontaneous())
+        return Window::closeEvent(event);
     event->ignore();
     PushButton1_Action();
 }

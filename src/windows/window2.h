@@ -22,5 +22,6 @@ public:
 protected:
     // It has no close button, but a window manager may offer to close it
     // anyway: that goes back, so the hidden main window is never stranded.
+    // Any other close, as when the application quits, is accepted.
     void closeEvent(QCloseEvent *event) override;
 };

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Starts the game. Without a display it runs on a virtual X server instead,
+# saves a screenshot and exits, so that `make run` works on a headless machine.
+#   scripts/run.sh path/to/corvanthelix
+set -euo pipefail
+game=$1
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec "$game"
+fi
+
+shot="$(cd "$(dirname "$game")" && pwd)/corvanthelix-screenshot.png"
+echo "No display is set, so the game starts on a virtual X server (Xvfb) and a screenshot is saved instead."
+work=$(mktemp -d)
+trap 'kill "${game_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+"$game" &
+game_pid=$!
+for _ in $(seq 100); do
+  xwininfo -root -tree 2>/dev/null | grep -q '"Corvanthelix"' && break
+  sleep 0.1
+done
+sleep 1 # the first tick fills the sums
+import -window root -crop 800x830+0+0 +repage "$shot"
+echo "Screenshot: $shot"

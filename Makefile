@@ -5,18 +5,21 @@ PREFIX ?= /usr/local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE ?= cmake
 
-.PHONY: all build run test bench install package pictures clean
+.PHONY: all configure build run test bench install package pictures clean
 
 all: build
 
-build:
+configure:
 	@scripts/deps.sh build
 	@$(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+
+build: configure
 	@$(CMAKE) --build $(BUILD) -j$(JOBS)
 
 run:
 	@scripts/deps.sh run
-	@$(MAKE) --no-print-directory build
+	@$(MAKE) --no-print-directory configure
+	@$(CMAKE) --build $(BUILD) -j$(JOBS) --target corvanthelix
 	@scripts/run.sh $(BUILD)/src/app/corvanthelix
 
 test:

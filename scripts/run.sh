@@ -17,6 +17,7 @@ Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp -noreset 3>"$work/display"
 xvfb_pid=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+[ -n "${XDG_RUNTIME_DIR:-}" ] || { export XDG_RUNTIME_DIR="$work/runtime"; mkdir -m 700 "$XDG_RUNTIME_DIR"; }
 "$game" &
 game_pid=$!
 for _ in $(seq 100); do

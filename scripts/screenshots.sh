@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots on a virtual X server: the main window after
+# a few moves, the instructions and the About window, at 100% and 200%.
+#   scripts/screenshots.sh path/to/corvanthelix docs/
+set -euo pipefail
+game=$1
+out=$2
+work=$(mktemp -d)
+trap 'kill "${game_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+Xvfb -displayfd 3 -screen 0 1700x1800x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$XDG_DATA_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+printf 'Ann,7\nBob,12\nCleo,6\n' >"$XDG_DATA_HOME/Corvanthelix.txt"
+
+window() { xdotool search --onlyvisible --name "^$1\$" | head -1; }
+capture() { # title file
+  local id; id=$(window "$1")
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$2"
+}
+
+for scale in 1 2; do
+  suffix=$([ "$scale" = 2 ] && echo "@2x" || true)
+  QT_SCALE_FACTOR=$scale "$game" &
+  game_pid=$!
+  for _ in $(seq 100); do [ -n "$(window Corvanthelix)" ] && break; sleep 0.1; done
+  eval "$(xdotool getwindowgeometry --shell "$(window Corvanthelix)")"
+  top=$((Y + HEIGHT - 800 * scale))
+  click() { xdotool mousemove $((X + $1 * scale)) $((top + $2 * scale)) click 1; sleep 0.2; }
+  for well in 1 2 2 6 4 5; do click $((227 + (well - 1) % 3 * 41 + 20)) $((226 + (well - 1) / 3 * 41 + 20)); done
+  sleep 0.8
+  capture Corvanthelix "$out/main$suffix.png"
+  click 212 415
+  sleep 0.5
+  capture Instructions "$out/instructions$suffix.png"
+  xdotool key Return
+  sleep 0.5
+  xdotool mousemove $((X + 15 * scale)) $((Y + (top - Y) / 2)) click 1
+  sleep 0.3
+  xdotool key Down Down Return
+  sleep 0.5
+  capture ABOUT "$out/about$suffix.png"
+  xdotool key ctrl+q
+  wait "$game_pid" || true
+done
+echo "Screenshots in $out"

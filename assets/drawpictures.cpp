@@ -186,6 +186,50 @@ void drawScorePicture(QPainter &p)
     }
 }
 
+// The application icon: the grid of tiles with the finish star in the middle.
+void drawIcon(QPainter &p, qreal size)
+{
+    p.scale(size / 64.0, size / 64.0);
+    QLinearGradient back(0, 0, 0, 64);
+    back.setColorAt(0, QColor(0x2A, 0x2F, 0x6B));
+    back.setColorAt(1, QColor(0x14, 0x17, 0x3D));
+    p.setPen(Qt::NoPen);
+    p.setBrush(back);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    for (int i = 0; i < 9; ++i) {
+        const QRectF cell(8 + i % 3 * 16.5, 8 + i / 3 * 16.5, 15, 15);
+        if (i == 4) {
+            p.save();
+            p.translate(cell.topLeft());
+            p.scale(15 / 40.0, 15 / 40.0);
+            drawFinish(p);
+            p.restore();
+        } else {
+            drawTile(p, cell);
+        }
+    }
+}
+
+bool saveIcons(const QString &folder)
+{
+    QDir(folder).mkpath(QStringLiteral("icons"));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            drawIcon(painter, size);
+        }
+        const QString file = QDir(folder).filePath(QStringLiteral("icons/%1.png").arg(size));
+        if (!image.save(file, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -204,5 +248,6 @@ int main(int argc, char **argv)
     ok &= save(folder, QStringLiteral("gamepic"), {175, 180}, 72, drawGamePicture);
     ok &= save(folder, QStringLiteral("numpic2"), {148, 180}, 72, drawNumberPicture);
     ok &= save(folder, QStringLiteral("scoreshot"), {120, 119}, 72, drawScorePicture);
+    ok &= saveIcons(folder);
     return ok ? 0 : 1;
 }

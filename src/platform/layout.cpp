@@ -13,6 +13,18 @@
 
 namespace {
 
+// The accessible name a label was given in its layout row, kept so that the
+// name can carry the label's changing text too.
+constexpr char AccessibleLine[] = "accessibleLine";
+
+void speakText(QLabel *label)
+{
+    const QString line = label->property(AccessibleLine).toString();
+    const QString text = label->text();
+    if (!line.isEmpty())
+        label->setAccessibleName(text.isEmpty() ? line : line + QStringLiteral(", ") + text);
+}
+
 QFont fontOf(const ControlSpec &spec)
 {
     QFont font = QApplication::font();
@@ -121,7 +133,32 @@ QObject *CreateControl(QWidget *parent, const ControlSpec &spec)
     widget->setGeometry(spec.geometry);
     widget->setFont(fontOf(spec));
     widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    if (auto *label = qobject_cast<QLabel *>(widget); label && *spec.accessibleName) {
+        label->setProperty(AccessibleLine, label->accessibleName());
+        speakText(label);
+    }
     widget->setVisible(spec.visible);
     widget->setEnabled(spec.enabled);
     return widget;
+}
+
+QString ControlText(const QWidget *control)
+{
+    if (auto *field = qobject_cast<const QLineEdit *>(control))
+        return field->text();
+    auto *label = qobject_cast<const QLabel *>(control);
+    Q_ASSERT_X(label, "ControlText", "a label or an edit field");
+    return label ? label->text() : QString();
+}
+
+void SetControlText(QWidget *control, const QString &text)
+{
+    if (auto *field = qobject_cast<QLineEdit *>(control))
+        return field->setText(text);
+    auto *label = qobject_cast<QLabel *>(control);
+    Q_ASSERT_X(label, "SetControlText", "a label or an edit field");
+    if (!label || label->text() == text)
+        return; // the same text again changes nothing, and costs nothing
+    label->setText(text);
+    speakText(label);
 }

@@ -47,3 +47,8 @@ struct WindowSpec
 // Creates the control under its name as a child of parent and applies every
 // setting of its row (image wells get their picture before the rest).
 QObject *CreateControl(QWidget *parent, const ControlSpec &spec);
+
+// A label's or an edit field's text.
+QString ControlText(const QWidget *control);
+// Sets it; a label with an accessible name also speaks its text ("Top row sum, 13").
+void SetControlText(QWidget *control, const QString &text);

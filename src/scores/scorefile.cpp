@@ -86,54 +86,58 @@ ScoreRows LoadScoreFile(const QString &path)
     struct stat status;
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return rows;
-    rows.reserve(0, status.st_size);
 
-    bool firstLine = true;
-    auto accept = [&](std::string_view line) {
-        if (firstLine && line.substr(0, 3) == "\xEF\xBB\xBF")
+    // The file is read straight into the rows' buffer, block by block, and the
+    // rows point into it. Only a line that is too long is cut out again.
+    constexpr size_t Block = size_t(1) << 20;
+    std::string &text = rows.buffer();
+    text.reserve(size_t(status.st_size) + Block);
+    size_t lineStart = 0;  // where the line being read begins
+    size_t scanned = 0;    // how far line endings have been looked for
+    bool skipping = false; // inside a line already known to be too long
+
+    auto takeLine = [&](size_t begin, size_t end) {
+        std::string_view line(text.data() + begin, end - begin);
+        if (begin == 0 && line.substr(0, 3) == "\xEF\xBB\xBF")
             line.remove_prefix(3);
-        firstLine = false;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         std::string_view name, score;
         if (line.size() <= MaxLineBytes && ParseScoreLine(line, &name, &score))
-            rows.append(name, score);
+            rows.appendFromBuffer(name, score);
     };
 
-    std::string buffer(MaxLineBytes, '\0');
-    std::string pending;   // the start of a line that spans two reads
-    bool skipping = false; // inside a line already known to be too long
     for (;;) {
-        const ssize_t count = ::read(file.get(), buffer.data(), buffer.size());
-        if (count < 0 && errno == EINTR)
-            continue;
+        const size_t filled = text.size();
+        text.resize(filled + Block);
+        ssize_t count;
+        do
+            count = ::read(file.get(), text.data() + filled, Block);
+        while (count < 0 && errno == EINTR);
+        text.resize(filled + size_t(std::max<ssize_t>(count, 0)));
         if (count <= 0)
             break;
-        std::string_view chunk(buffer.data(), size_t(count));
-        while (!chunk.empty()) {
-            const size_t end = chunk.find('\n');
-            const std::string_view part = chunk.substr(0, end);
-            if (end != std::string_view::npos && pending.empty() && !skipping) {
-                accept(part);
-            } else if (!skipping) {
-                if (pending.size() + part.size() > MaxLineBytes + 1) { // +1: a CR may follow
-                    skipping = true;
-                    pending.clear();
-                } else {
-                    pending.append(part);
-                    if (end != std::string_view::npos)
-                        accept(pending);
-                }
+
+        while (const void *found = std::memchr(text.data() + scanned, '\n', text.size() - scanned)) {
+            const size_t end = size_t(static_cast<const char *>(found) - text.data());
+            if (skipping) {
+                text.erase(lineStart, end + 1 - lineStart);
+                skipping = false;
+                scanned = lineStart;
+                continue;
             }
-            if (end == std::string_view::npos)
-                break;
-            pending.clear();
-            skipping = false;
-            chunk.remove_prefix(end + 1);
+            takeLine(lineStart, end);
+            lineStart = scanned = end + 1;
         }
+        scanned = text.size();
+        if (text.size() - lineStart > MaxLineBytes + 1) // +1: a CR may follow
+            skipping = true;
+        if (skipping)
+            text.resize(lineStart);
+        scanned = text.size();
     }
-    if (!pending.empty() && !skipping)
-        accept(pending);
+    if (!skipping && lineStart < text.size())
+        takeLine(lineStart, text.size());
     return rows;
 }
 

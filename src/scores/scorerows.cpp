@@ -16,7 +16,15 @@ void ScoreRows::append(std::string_view name, std::string_view score)
 {
     m_rows.push_back({m_text.size(), quint32(name.size()), quint32(score.size())});
     m_text.append(name);
+    m_text.push_back(',');
     m_text.append(score);
+}
+
+void ScoreRows::appendFromBuffer(std::string_view name, std::string_view score)
+{
+    Q_ASSERT(name.data() >= m_text.data() && score.data() == name.data() + name.size() + 1
+             && score.data() + score.size() <= m_text.data() + m_text.size());
+    m_rows.push_back({quint64(name.data() - m_text.data()), quint32(name.size()), quint32(score.size())});
 }
 
 void ScoreRows::append(const QString &name, const QString &score)
@@ -53,7 +61,7 @@ std::string_view ScoreRows::utf8(qsizetype index, int column) const
 {
     const Row &row = m_rows[size_t(index)];
     const char *text = m_text.data() + row.offset;
-    return column == Name ? std::string_view(text, row.nameSize) : std::string_view(text + row.nameSize, row.scoreSize);
+    return column == Name ? std::string_view(text, row.nameSize) : std::string_view(text + row.nameSize + 1, row.scoreSize);
 }
 
 bool ScoreValue(std::string_view text, double *value)

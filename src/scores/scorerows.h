@@ -8,7 +8,9 @@
 
 // Rows of (name, score) kept as UTF-8 in one buffer with 16 bytes of index per
 // row, so a score file of a million lines costs tens of megabytes, not hundreds.
-// Texts are stored as read; invalid UTF-8 shows as replacement characters.
+// A loaded file is the buffer itself: each row points at its line's name and
+// score, which stand on either side of one separator. Texts are kept as read;
+// invalid UTF-8 shows as replacement characters.
 class ScoreRows
 {
 public:
@@ -19,6 +21,12 @@ public:
     void reserve(qsizetype rows, qsizetype textBytes);
 
     void append(std::string_view name, std::string_view score);
+    // The buffer, for a loader to read a file into; rows may only refer to it
+    // through appendFromBuffer, and nothing a row refers to may change.
+    std::string &buffer() { return m_text; }
+    // Adds a row for a name and a score that lie in the buffer with exactly
+    // one byte between them.
+    void appendFromBuffer(std::string_view name, std::string_view score);
     void append(const QString &name, const QString &score);
     // Moves all of other's rows to the end of this.
     void append(ScoreRows &&other);
@@ -35,13 +43,10 @@ public:
     // Rearranges the rows: new row i is old row order[i].
     void permute(const std::vector<quint32> &order);
 
-    // Bytes held, for the benchmarks.
-    size_t memoryUse() const { return m_text.capacity() + m_rows.capacity() * sizeof(Row); }
-
 private:
     struct Row
     {
-        quint64 offset; // name, then score, back to back in m_text
+        quint64 offset; // of the name in m_text; the score follows one separator later
         quint32 nameSize;
         quint32 scoreSize;
     };

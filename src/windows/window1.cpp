@@ -12,8 +12,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -53,18 +51,11 @@ public:
         m_window->m_wells[well - 1]->setPicture(picture);
     }
 
-    QString text(const QString &name) const override
-    {
-        if (auto *field = qobject_cast<QLineEdit *>(m_window->control<QWidget>(name)))
-            return field->text();
-        return m_window->control<QLabel>(name)->text();
-    }
+    QString text(const QString &name) const override { return ControlText(m_window->control<QWidget>(name)); }
 
     void setText(const QString &name, const QString &text) override
     {
-        if (auto *field = qobject_cast<QLineEdit *>(m_window->control<QWidget>(name)))
-            return field->setText(text);
-        m_window->control<QLabel>(name)->setText(text);
+        SetControlText(m_window->control<QWidget>(name), text);
     }
 
     void setEnabled(const QString &name, bool enabled) override

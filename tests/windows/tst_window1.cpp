@@ -9,6 +9,7 @@
 #include "windows/window1.h"
 #include "windows/window2.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -248,6 +249,50 @@ private slots:
         QCOMPARE(lines[2], QStringLiteral("2.2.0"));
         QVERIFY(!lines[5].isEmpty());
         AboutWindow::instance()->close();
+    }
+
+    void everyControlHasASpokenName()
+    {
+        Window1 window;
+        window.Timer1_Action();
+        QSet<QString> names;
+        for (const ControlSpec &spec : Window1::Controls) {
+            auto *widget = window.findChild<QWidget *>(QString::fromLatin1(spec.name));
+            if (!widget)
+                continue; // the timer
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+            QVERIFY(accessible);
+            const QString name = accessible->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty(), spec.name);
+            QVERIFY2(!names.contains(name) || spec.kind == ControlKind::Label, qPrintable(name));
+            names.insert(name);
+        }
+        QVERIFY(names.contains(QStringLiteral("Tile, row 1, column 2")));
+        QVERIFY(names.contains(QStringLiteral("Top row sum, 13")));
+        QVERIFY(names.contains(QStringLiteral("Top row target, 6")));
+        QVERIFY(names.contains(QStringLiteral("Number of steps, 0")));
+    }
+
+    void keyboardReachesButtonsFieldAndTable()
+    {
+        Window1 window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        solve(window); // everything enabled
+        find<QWidget>(&window, "PushButton1")->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 12 && !reached.contains(QApplication::focusWidget()->objectName()); ++i) {
+            reached << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        std::sort(reached.begin(), reached.end());
+        QCOMPARE(reached, (QStringList{"EditField1", "ListBox1", "PushButton1", "PushButton2", "PushButton3"}));
+
+        // Space presses the focused button: New Game, which then disables itself.
+        auto *newGame = find<QPushButton>(&window, "PushButton2");
+        newGame->setFocus();
+        QTest::keyClick(newGame, Qt::Key_Space);
+        QVERIFY(!newGame->isEnabled());
     }
 
     void editCommandsActOnTheNameFieldOnly_data()

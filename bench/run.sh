@@ -30,20 +30,24 @@ export DISPLAY=":$(cat "$work/display")"
 QT_QPA_PLATFORM=xcb "$bench/bench_startup" "$runs" 2>/dev/null
 echo
 
-# Idle: the game with its watch ticking, and the bare window, side by side.
+# Idle: the game with its watch ticking, beside a bare window and a bare
+# window with an empty 500 ms timer (the floor for waking twice a second).
 cpu_ms() { awk '{ print $1 / 1e6 }' "/proc/$1/schedstat"; } # nanoseconds on the CPU
 QT_QPA_PLATFORM=xcb "$game" 2>/dev/null &
 game_pid=$!
 QT_QPA_PLATFORM=xcb "$bench/bench_startup" --child bare --stay >/dev/null 2>&1 &
 bare_pid=$!
-pids="$pids $game_pid $bare_pid"
+QT_QPA_PLATFORM=xcb "$bench/bench_startup" --child bare --tick >/dev/null 2>&1 &
+tick_pid=$!
+pids="$pids $game_pid $bare_pid $tick_pid"
 sleep 3
-game_before=$(cpu_ms $game_pid) bare_before=$(cpu_ms $bare_pid)
+g0=$(cpu_ms $game_pid) b0=$(cpu_ms $bare_pid) t0=$(cpu_ms $tick_pid)
 sleep "$idle"
-game_after=$(cpu_ms $game_pid) bare_after=$(cpu_ms $bare_pid)
-awk -v g0="$game_before" -v g1="$game_after" -v b0="$bare_before" -v b1="$bare_after" -v s="$idle" 'BEGIN {
-  printf "idle, xcb, over %d s                  bare window      game\n", s
-  printf "  CPU per minute (ms)            %12.2f %9.2f\n", (b1 - b0) * 60 / s, (g1 - g0) * 60 / s }'
+g1=$(cpu_ms $game_pid) b1=$(cpu_ms $bare_pid) t1=$(cpu_ms $tick_pid)
+awk -v g0="$g0" -v g1="$g1" -v b0="$b0" -v b1="$b1" -v t0="$t0" -v t1="$t1" -v s="$idle" 'BEGIN {
+  g = (g1 - g0) * 60 / s; b = (b1 - b0) * 60 / s; t = (t1 - t0) * 60 / s
+  printf "idle, xcb, over %d s         bare window  bare + 500 ms timer   game   game / timer\n", s
+  printf "  CPU per minute (ms)   %12.2f %15.2f %10.2f %9.2fx\n", b, t, g, (t > 0 ? g / t : 0) }'
 echo
 
 QT_QPA_PLATFORM=offscreen "$bench/bench_scores" 2>/dev/null

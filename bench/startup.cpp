@@ -4,6 +4,8 @@
 //   bench_startup --child game    the game's own start-up; exits after the first paint
 //   bench_startup --child bare    an 800x800 QMainWindow with a File and an Edit menu
 //   bench_startup --child bare --stay   the same, left running (for the idle figure)
+//   bench_startup --child bare --tick   left running with an empty 500 ms timer: the
+//                                       least a program that wakes twice a second costs
 //   bench_startup --qt-version    the Qt the benchmarks run on
 //
 // Each child is started with posix_spawn; the time from spawn to the main
@@ -64,9 +66,12 @@ private:
     bool m_done = false;
 };
 
-int bareChild(int argc, char **argv, bool stay)
+int bareChild(int argc, char **argv, bool stay, bool tick)
 {
     QApplication app(argc, argv);
+    QTimer ticker;
+    if (tick)
+        ticker.start(500);
     FirstPaint<QMainWindow> watch(stay);
     app.installEventFilter(&watch);
     QMainWindow window;
@@ -160,7 +165,8 @@ int main(int argc, char **argv)
     if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) {
         if (std::strcmp(argv[2], "game") == 0)
             return gameChild(argc, argv);
-        return bareChild(argc, argv, argc >= 4 && std::strcmp(argv[3], "--stay") == 0);
+        const bool tick = argc >= 4 && std::strcmp(argv[3], "--tick") == 0;
+        return bareChild(argc, argv, tick || (argc >= 4 && std::strcmp(argv[3], "--stay") == 0), tick);
     }
 
     const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 11;

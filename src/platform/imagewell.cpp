@@ -24,12 +24,10 @@ void ImageWell::setPicture(const Picture *picture)
 void ImageWell::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!m_picture) {
-        painter.fillRect(rect(), palette().window());
-        return;
-    }
-    const QImage &image = m_picture->imageFor(devicePixelRatioF());
     painter.fillRect(rect(), palette().window());
+    if (!m_picture)
+        return;
+    const QImage &image = m_picture->imageFor(devicePixelRatioF());
     // Centred at its own size: a well larger than its picture shows a margin
     // rather than a blurred enlargement.
     const QSize size = image.deviceIndependentSize().toSize();

@@ -5,11 +5,7 @@ Timer::Timer(QObject *parent)
     : QObject(parent)
 {
     m_timer.setTimerType(Qt::CoarseTimer);
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        if (m_mode == Single)
-            m_mode = Off;
-        emit action();
-    });
+    connect(&m_timer, &QTimer::timeout, this, &Timer::action);
 }
 
 void Timer::setMode(int mode)
@@ -30,10 +26,8 @@ void Timer::setPeriod(int milliseconds)
 
 void Timer::apply()
 {
-    if (m_mode == Off) {
+    if (m_mode == Off)
         m_timer.stop();
-        return;
-    }
-    m_timer.setSingleShot(m_mode == Single);
-    m_timer.start();
+    else
+        m_timer.start();
 }

@@ -8,7 +8,7 @@ class Timer : public QObject
 {
     Q_OBJECT
 public:
-    enum Mode { Off = 0, Single = 1, Multiple = 2 };
+    enum Mode { Off = 0, Multiple = 2 };
 
     explicit Timer(QObject *parent = nullptr);
 

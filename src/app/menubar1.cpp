@@ -1,6 +1,8 @@
 // Corvanthelix - the program's menu bar: File and Edit.
 #include "app/menubar1.h"
 
+#include <span>
+
 namespace {
 
 MenuBar1 *shared = nullptr;
@@ -31,6 +33,13 @@ const ItemSpec editItems[] = {
     {"EditSelectAll", MenuBar::Item, "Select &All", "Cmd+A"},
 };
 
+void appendItems(MenuBar &bar, const QString &menu, std::span<const ItemSpec> items)
+{
+    for (const ItemSpec &item : items)
+        bar.appendItem(menu, QString::fromLatin1(item.name), item.kind, QString::fromLatin1(item.text),
+                       QString::fromLatin1(item.shortcut));
+}
+
 } // namespace
 
 MenuBar1 *MenuBar1::instance()
@@ -55,15 +64,11 @@ MenuBar1::MenuBar1()
 void MenuBar1::Untitled0()
 {
     appendMenu(QStringLiteral("FileMenu"), QStringLiteral("&File"));
-    for (const ItemSpec &item : fileItems)
-        appendItem(QStringLiteral("FileMenu"), QString::fromLatin1(item.name), item.kind,
-                   QString::fromLatin1(item.text), QString::fromLatin1(item.shortcut));
+    appendItems(*this, QStringLiteral("FileMenu"), fileItems);
 }
 
 void MenuBar1::Untitled1()
 {
     appendMenu(QStringLiteral("EditMenu"), QStringLiteral("&Edit"));
-    for (const ItemSpec &item : editItems)
-        appendItem(QStringLiteral("EditMenu"), QString::fromLatin1(item.name), item.kind,
-                   QString::fromLatin1(item.text), QString::fromLatin1(item.shortcut));
+    appendItems(*this, QStringLiteral("EditMenu"), editItems);
 }

@@ -25,13 +25,13 @@ void speakText(QLabel *label)
         label->setAccessibleName(text.isEmpty() ? line : line + QStringLiteral(", ") + text);
 }
 
-QFont fontOf(const ControlSpec &spec)
+QFont fontOf(const ControlRow &row)
 {
     QFont font = QApplication::font();
-    if (spec.pointSize > 0)
-        font.setPointSize(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    if (row.pointSize > 0)
+        font.setPointSize(row.pointSize);
+    font.setBold(row.bold);
+    font.setItalic(row.italic);
     return font;
 }
 
@@ -44,22 +44,22 @@ void applyTextColor(QWidget *widget, QRgb color, QPalette::ColorRole role)
     widget->setPalette(palette);
 }
 
-QLabel *createLabel(QWidget *parent, const ControlSpec &spec, bool multiLine)
+QLabel *createLabel(QWidget *parent, const ControlRow &row, bool multiLine)
 {
     auto *label = new QLabel(parent);
     // Texts are shown as they stand; a "<" in a paragraph is never markup.
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(multiLine);
-    label->setAlignment(spec.alignment | (multiLine ? Qt::AlignTop : Qt::AlignVCenter));
-    label->setText(QString::fromUtf8(spec.text));
-    applyTextColor(label, spec.textColor, QPalette::WindowText);
+    label->setAlignment(row.alignment | (multiLine ? Qt::AlignTop : Qt::AlignVCenter));
+    label->setText(QString::fromUtf8(row.text));
+    applyTextColor(label, row.textColor, QPalette::WindowText);
     return label;
 }
 
-QPushButton *createPushButton(QWidget *parent, const ControlSpec &spec)
+QPushButton *createPushButton(QWidget *parent, const ControlRow &row)
 {
-    auto *button = new QPushButton(QString::fromUtf8(spec.text), parent);
-    if (spec.isDefault) {
+    auto *button = new QPushButton(QString::fromUtf8(row.text), parent);
+    if (row.isDefault) {
         // Qt honours default buttons only in dialogs; our windows are not.
         button->setDefault(true);
         for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -73,72 +73,72 @@ QPushButton *createPushButton(QWidget *parent, const ControlSpec &spec)
     return button;
 }
 
-QLineEdit *createEditField(QWidget *parent, const ControlSpec &spec)
+QLineEdit *createEditField(QWidget *parent, const ControlRow &row)
 {
-    auto *field = new QLineEdit(QString::fromUtf8(spec.text), parent);
-    field->setAlignment(spec.alignment);
+    auto *field = new QLineEdit(QString::fromUtf8(row.text), parent);
+    field->setAlignment(row.alignment);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, Qt::white);
     field->setPalette(palette);
-    applyTextColor(field, spec.textColor, QPalette::Text);
+    applyTextColor(field, row.textColor, QPalette::Text);
     return field;
 }
 
-QObject *createTimer(QWidget *parent, const ControlSpec &spec)
+QObject *createTimer(QWidget *parent, const ControlRow &row)
 {
     auto *timer = new Timer(parent);
-    timer->setPeriod(spec.timerPeriod);
-    timer->setMode(spec.timerMode);
+    timer->setPeriod(row.timerPeriod);
+    timer->setMode(row.timerMode);
     return timer;
 }
 
 } // namespace
 
-QObject *CreateControl(QWidget *parent, const ControlSpec &spec)
+QObject *CreateControl(QWidget *parent, const ControlRow &row)
 {
-    if (spec.kind == ControlKind::Timer) {
-        QObject *timer = createTimer(parent, spec);
-        timer->setObjectName(QString::fromLatin1(spec.name));
+    if (row.kind == ControlKind::Timer) {
+        QObject *timer = createTimer(parent, row);
+        timer->setObjectName(QString::fromLatin1(row.name));
         return timer;
     }
 
     QWidget *widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::ImageWell: {
         auto *well = new ImageWell(parent);
-        well->setPicture(spec.picture ? spec.picture() : nullptr);
+        well->setPicture(row.picture ? row.picture() : nullptr);
         widget = well;
         break;
     }
     case ControlKind::Label:
     case ControlKind::MultiLineLabel:
-        widget = createLabel(parent, spec, spec.kind == ControlKind::MultiLineLabel);
+        widget = createLabel(parent, row, row.kind == ControlKind::MultiLineLabel);
         break;
     case ControlKind::PushButton:
-        widget = createPushButton(parent, spec);
+        widget = createPushButton(parent, row);
         break;
     case ControlKind::ListBox: {
         auto *list = new ListBox(parent);
-        list->setColumnWidths(QString::fromLatin1(spec.columnWidths));
+        list->setColumnWidths(QString::fromLatin1(row.columnWidths));
         widget = list;
         break;
     }
     case ControlKind::EditField:
-        widget = createEditField(parent, spec);
+        widget = createEditField(parent, row);
         break;
     case ControlKind::Timer:
         break;
     }
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    widget->setGeometry(spec.geometry);
-    widget->setFont(fontOf(spec));
-    widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-    if (auto *label = qobject_cast<QLabel *>(widget); label && *spec.accessibleName) {
+    widget->setObjectName(QString::fromLatin1(row.name));
+    widget->setGeometry(row.geometry);
+    widget->setFont(fontOf(row));
+    widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
+    if (auto *label = qobject_cast<QLabel *>(widget); label && *row.accessibleName) {
         label->setProperty(AccessibleLine, label->accessibleName());
         speakText(label);
     }
-    widget->setVisible(spec.visible);
-    widget->setEnabled(spec.enabled);
+    widget->setVisible(row.visible);
+    widget->setEnabled(row.enabled);
     return widget;
 }
 

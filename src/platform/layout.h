@@ -13,7 +13,7 @@ enum class ControlKind { ImageWell, Label, MultiLineLabel, PushButton, ListBox, 
 
 // One row of a window's layout table. Geometry is in pixels of the window's
 // content area; a point size of 0 is the system font at its default size.
-struct ControlSpec
+struct ControlRow
 {
     const char *name;
     ControlKind kind;
@@ -35,7 +35,7 @@ struct ControlSpec
 };
 
 // The window settings that differ between our windows.
-struct WindowSpec
+struct WindowSettings
 {
     const char *title;
     int width;
@@ -46,7 +46,7 @@ struct WindowSpec
 
 // Creates the control under its name as a child of parent and applies every
 // setting of its row (image wells get their picture before the rest).
-QObject *CreateControl(QWidget *parent, const ControlSpec &spec);
+QObject *CreateControl(QWidget *parent, const ControlRow &row);
 
 // A label's or an edit field's text.
 QString ControlText(const QWidget *control);

@@ -7,22 +7,22 @@
 #include <QLayout>
 #include <QMouseEvent>
 
-Window::Window(const WindowSpec &spec, QWidget *parent)
+Window::Window(const WindowSettings &settings, QWidget *parent)
     : QMainWindow(parent)
     , m_content(new QWidget(this))
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (spec.closeButton)
+    if (settings.closeButton)
         flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
-    if (spec.minimiseButton)
+    if (settings.minimiseButton)
         flags |= Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint;
     setWindowFlags(flags);
-    setWindowTitle(QString::fromUtf8(spec.title));
+    setWindowTitle(QString::fromUtf8(settings.title));
 
     if (Application *app = Application::instance(); app && app->menuBar())
         app->menuBar()->attachTo(this);
 
-    m_content->setFixedSize(spec.width, spec.height);
+    m_content->setFixedSize(settings.width, settings.height);
     m_content->installEventFilter(this);
     setCentralWidget(m_content);
     // The window takes exactly the content plus the menu bar, and cannot be
@@ -30,10 +30,10 @@ Window::Window(const WindowSpec &spec, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Window::createControls(std::span<const ControlSpec> table)
+void Window::createControls(std::span<const ControlRow> table)
 {
-    for (const ControlSpec &spec : table) {
-        QObject *control = CreateControl(m_content, spec);
+    for (const ControlRow &row : table) {
+        QObject *control = CreateControl(m_content, row);
         m_controls.insert(control->objectName(), control);
     }
 }

@@ -12,13 +12,13 @@ class Window : public QMainWindow
     Q_OBJECT
 public:
     // Applies the settings and shows the application's menu bar, if any.
-    explicit Window(const WindowSpec &spec, QWidget *parent = nullptr);
+    explicit Window(const WindowSettings &settings, QWidget *parent = nullptr);
 
     // The area the layout coordinates refer to, below the menu bar.
     QWidget *content() const { return m_content; }
 
     // Creates the table's controls in order and keeps them by name.
-    void createControls(std::span<const ControlSpec> table);
+    void createControls(std::span<const ControlRow> table);
     // The control of that name; asserts that it exists and has that type.
     template <typename T> T *control(const QString &name) const
     {

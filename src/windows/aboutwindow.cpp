@@ -7,15 +7,15 @@ namespace {
 
 QPointer<AboutWindow> shared;
 
-const ControlSpec controls[] = {
+const ControlRow controls[] = {
     {.name = "StaticText1", .kind = ControlKind::MultiLineLabel, .geometry = {25, 28, 255, 244},
      .text = "Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\nA puzzle of hidden numbers, made with Qt.", .textColor = qRgb(0, 0, 0)},
 };
 
 } // namespace
 
-const WindowSpec AboutWindow::Settings = {"ABOUT", 300, 300, true, true};
-const std::span<const ControlSpec> AboutWindow::Controls = controls;
+const WindowSettings AboutWindow::Settings = {"ABOUT", 300, 300, true, true};
+const std::span<const ControlRow> AboutWindow::Controls = controls;
 
 AboutWindow *AboutWindow::instance()
 {

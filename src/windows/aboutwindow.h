@@ -8,8 +8,8 @@ class AboutWindow : public Window
 {
     Q_OBJECT
 public:
-    static const WindowSpec Settings;
-    static const std::span<const ControlSpec> Controls;
+    static const WindowSettings Settings;
+    static const std::span<const ControlRow> Controls;
 
     // The open instance, or a new one.
     static AboutWindow *instance();

@@ -21,8 +21,8 @@ class Window1 : public Window
 {
     Q_OBJECT
 public:
-    static const WindowSpec Settings;
-    static const std::span<const ControlSpec> Controls;
+    static const WindowSettings Settings;
+    static const std::span<const ControlRow> Controls;
 
     // The shared instance, created and shown on first use.
     static Window1 *instance();

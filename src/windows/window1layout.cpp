@@ -12,19 +12,19 @@ constexpr QRgb DoneRed = qRgb(0xFF, 0x00, 0x00);
 
 using K = ControlKind;
 
-ControlSpec well(const char *name, int left, int top, const Picture *(*picture)(), const char *accessibleName)
+ControlRow well(const char *name, int left, int top, const Picture *(*picture)(), const char *accessibleName)
 {
     return {.name = name, .kind = K::ImageWell, .geometry = {left, top, 40, 40}, .picture = picture,
             .accessibleName = accessibleName};
 }
 
-ControlSpec sum(const char *name, int left, int top, int height, QRgb color, const char *text, const char *accessibleName)
+ControlRow sum(const char *name, int left, int top, int height, QRgb color, const char *text, const char *accessibleName)
 {
     return {.name = name, .kind = K::Label, .geometry = {left, top, 27, height}, .text = text, .textColor = color,
             .accessibleName = accessibleName};
 }
 
-const ControlSpec controls[] = {
+const ControlRow controls[] = {
     well("ImageWell1", 227, 226, pic9, "Tile, row 1, column 1"),
     well("ImageWell2", 268, 226, pic1, "Tile, row 1, column 2"),
     well("ImageWell3", 309, 226, pic3, "Tile, row 1, column 3"),
@@ -75,5 +75,5 @@ const ControlSpec controls[] = {
 
 } // namespace
 
-const WindowSpec Window1::Settings = {"Corvanthelix", 800, 800, true, true};
-const std::span<const ControlSpec> Window1::Controls = controls;
+const WindowSettings Window1::Settings = {"Corvanthelix", 800, 800, true, true};
+const std::span<const ControlRow> Window1::Controls = controls;

@@ -14,7 +14,7 @@ QPointer<Window2> shared;
 
 using K = ControlKind;
 
-const ControlSpec controls[] = {
+const ControlRow controls[] = {
     {.name = "StaticText1", .kind = K::MultiLineLabel, .geometry = {216, 12, 223, 180},
      .text = "Each blue tile has a number (1 ... 9) associated with it, The blue numbers off to the sides give the "
              "value of the rows, columns and diagonals of the hidden numbers as currently arranged. The purpose of "
@@ -46,8 +46,8 @@ const ControlSpec controls[] = {
 
 } // namespace
 
-const WindowSpec Window2::Settings = {"Instructions", 493, 625, false, false};
-const std::span<const ControlSpec> Window2::Controls = controls;
+const WindowSettings Window2::Settings = {"Instructions", 493, 625, false, false};
+const std::span<const ControlRow> Window2::Controls = controls;
 
 Window2 *Window2::instance()
 {

@@ -8,8 +8,8 @@ class Window2 : public Window
 {
     Q_OBJECT
 public:
-    static const WindowSpec Settings;
-    static const std::span<const ControlSpec> Controls;
+    static const WindowSettings Settings;
+    static const std::span<const ControlRow> Controls;
 
     // The shared instance; created on first use and afterwards only hidden and shown.
     static Window2 *instance();

@@ -71,20 +71,20 @@ private slots:
     void controlsAreMadeFromTheTable()
     {
         Window1 window;
-        for (const ControlSpec &spec : Window1::Controls) {
-            QObject *control = window.findChild<QObject *>(QString::fromLatin1(spec.name));
-            QVERIFY2(control, spec.name);
-            const char *type = spec.kind == ControlKind::ImageWell    ? "ImageWell"
-                               : spec.kind == ControlKind::ListBox   ? "ListBox"
-                               : spec.kind == ControlKind::EditField ? "QLineEdit"
-                               : spec.kind == ControlKind::PushButton ? "QPushButton"
-                               : spec.kind == ControlKind::Timer     ? "Timer"
+        for (const ControlRow &row : Window1::Controls) {
+            QObject *control = window.findChild<QObject *>(QString::fromLatin1(row.name));
+            QVERIFY2(control, row.name);
+            const char *type = row.kind == ControlKind::ImageWell    ? "ImageWell"
+                               : row.kind == ControlKind::ListBox   ? "ListBox"
+                               : row.kind == ControlKind::EditField ? "QLineEdit"
+                               : row.kind == ControlKind::PushButton ? "QPushButton"
+                               : row.kind == ControlKind::Timer     ? "Timer"
                                                                      : "QLabel";
-            QVERIFY2(control->inherits(type), spec.name);
+            QVERIFY2(control->inherits(type), row.name);
             if (auto *widget = qobject_cast<QWidget *>(control)) {
-                QCOMPARE(widget->geometry(), spec.geometry);
-                QCOMPARE(widget->isEnabled(), spec.enabled);
-                QCOMPARE(widget->isVisibleTo(window.content()), spec.visible);
+                QCOMPARE(widget->geometry(), row.geometry);
+                QCOMPARE(widget->isEnabled(), row.enabled);
+                QCOMPARE(widget->isVisibleTo(window.content()), row.visible);
             }
         }
     }
@@ -256,15 +256,15 @@ private slots:
         Window1 window;
         window.Timer1_Action();
         QSet<QString> names;
-        for (const ControlSpec &spec : Window1::Controls) {
-            auto *widget = window.findChild<QWidget *>(QString::fromLatin1(spec.name));
+        for (const ControlRow &row : Window1::Controls) {
+            auto *widget = window.findChild<QWidget *>(QString::fromLatin1(row.name));
             if (!widget)
                 continue; // the timer
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
             QVERIFY(accessible);
             const QString name = accessible->text(QAccessible::Name);
-            QVERIFY2(!name.isEmpty(), spec.name);
-            QVERIFY2(!names.contains(name) || spec.kind == ControlKind::Label, qPrintable(name));
+            QVERIFY2(!name.isEmpty(), row.name);
+            QVERIFY2(!names.contains(name) || row.kind == ControlKind::Label, qPrintable(name));
             names.insert(name);
         }
         QVERIFY(names.contains(QStringLiteral("Tile, row 1, column 2")));

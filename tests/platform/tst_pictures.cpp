@@ -73,20 +73,6 @@ private slots:
         QCOMPARE(picture->imageFor(1.0).size(), size);
     }
 
-    void missingNumberGivesNone()
-    {
-        QVERIFY(!ReadPictureResource(181));
-        QVERIFY(!ReadPictureResource(0));
-    }
-
-    void releaseEmptiesTheCaches()
-    {
-        QVERIFY(pic5());
-        ReleasePictures();
-        const Picture *again = pic5(); // read afresh after a release
-        QVERIFY(again);
-        QCOMPARE(again->verticalResolution(), 75);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPictures)

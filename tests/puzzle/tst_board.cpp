@@ -22,12 +22,6 @@ class TestBoard : public QObject
 {
     Q_OBJECT
 private slots:
-    void sumsBeforeFirstRefreshAreEmpty()
-    {
-        MemoryBoard board;
-        QCOMPARE(sumsOf(board), QStringList(8, QString()));
-    }
-
     void refresh_data()
     {
         QTest::addColumn<Grid>("grid");
@@ -50,15 +44,6 @@ private slots:
         QCOMPARE(sumsOf(board), sums);
     }
 
-    void targetsAreTheSolvedBoardsSums()
-    {
-        MemoryBoard board;
-        board.lay({1, 2, 3, 4, 5, 6, 7, 8, 9});
-        RefreshLineSums(board);
-        for (const Line &line : Lines())
-            QCOMPARE(board.text(line.sumLabel), board.text(line.targetLabel));
-    }
-
     void refreshWritesEveryLabelEveryTime()
     {
         MemoryBoard board;
@@ -76,21 +61,6 @@ private slots:
         QCOMPARE(HiddenNumber(board, 5), 0);
     }
 
-    void layTileIgnoresNumbersOutsideOneToNine_data()
-    {
-        QTest::addColumn<qint32>("number");
-        QTest::newRow("0, the finish picture's") << 0;
-        QTest::newRow("10") << 10;
-        QTest::newRow("negative") << -3;
-    }
-
-    void layTileIgnoresNumbersOutsideOneToNine()
-    {
-        QFETCH(qint32, number);
-        MemoryBoard board;
-        LayTile(board, 1, number);
-        QCOMPARE(board.picture(1), pic9());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestBoard)

@@ -129,7 +129,6 @@ ScoreRows LoadScoreFile(const QString &path)
             takeLine(lineStart, end);
             lineStart = scanned = end + 1;
         }
-        scanned = text.size();
         if (text.size() - lineStart > MaxLineBytes + 1) // +1: a CR may follow
             skipping = true;
         if (skipping)

@@ -1,4 +1,4 @@
-// Corvanthelix - a board kept in memory, for tests and benchmarks.
+// Corvanthelix - a board kept in memory, for the rules' tests.
 #pragma once
 
 #include "puzzle/board.h"

@@ -12,7 +12,7 @@ case "${1:-build}" in
     wanted=("${build[@]}")
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then wanted+=("${x11[@]}"); fi ;;
   test) wanted=("${build[@]}" "${x11[@]}" xdotool e2fsprogs desktop-file-utils appstream dpkg-dev file) ;;
-  bench) wanted=("${build[@]}" "${x11[@]}" xdotool time) ;;
+  bench) wanted=("${build[@]}" "${x11[@]}") ;;
   *) echo "usage: $0 build|run|test|bench" >&2; exit 2 ;;
 esac
 

@@ -46,17 +46,24 @@ void LayTile(Board &board, int well, qint32 n)
 
 namespace {
 
-// The texts of the sums a board can show, made once: the watch writes eight
-// of them twice a second for as long as the game runs.
+// The texts of the sums a board can show, made once over static storage: the
+// watch writes eight of them twice a second, and copies of unowned text cost
+// no reference counting.
 QString sumText(qint32 sum)
 {
+    constexpr qint32 Count = 3 * 9 + 1;
+    static char16_t digits[Count][2];
     static const auto texts = [] {
-        std::array<QString, 3 * 9 + 1> all;
-        for (qint32 n = 0; n < qint32(all.size()); ++n)
-            all[n] = QString::number(n);
+        std::array<QString, Count> all;
+        for (qint32 n = 0; n < Count; ++n) {
+            const bool two = n >= 10;
+            digits[n][0] = char16_t(u'0' + (two ? n / 10 : n));
+            digits[n][1] = char16_t(u'0' + n % 10);
+            all[n] = QString::fromRawData(reinterpret_cast<const QChar *>(digits[n]), two ? 2 : 1);
+        }
         return all;
     }();
-    return sum >= 0 && sum < qint32(texts.size()) ? texts[sum] : QString::number(sum);
+    return sum >= 0 && sum < Count ? texts[sum] : QString::number(sum);
 }
 
 } // namespace

@@ -3,12 +3,18 @@
 
 #include "windows/aboutwindow.h"
 
+#include <QIcon>
+
 App::App(int &argc, char **argv)
     : Application(argc, argv)
 {
     setApplicationName(QStringLiteral("Corvanthelix"));
     setApplicationVersion(QStringLiteral(CORVANTHELIX_VERSION));
     setDesktopFileName(QStringLiteral("io.github.corvanthelix.Corvanthelix"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
 }
 
 App *App::instance()

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +40,18 @@ public:
 private:
     int m_fd;
 };
+
+// Takes an exclusive lock on the file, waiting up to a second: another copy
+// of the game that holds it longer is not worth a hang, and the append that
+// follows is a single write either way.
+void lockBriefly(int fd)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR))
+            return;
+        ::usleep(10000);
+    }
+}
 
 int openFile(const QString &path, int flags, mode_t mode = 0)
 {
@@ -174,7 +187,10 @@ AppendResult AppendScoreLine(const QString &path, const QString &line)
     QByteArray bytes = line.toUtf8();
     bytes.append('\n');
     // A crash mid-write or a hand edit may have left a partial last line;
-    // the score must not join it.
+    // the score must not join it. The lock makes the look at the last byte and
+    // the write one step for copies of the game appending at the same time:
+    // without it, one may see another's line half written and add a blank line.
+    lockBriefly(file.get());
     struct stat status;
     if (::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
         char last = '\n';

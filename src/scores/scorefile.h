@@ -32,10 +32,10 @@ struct AppendResult
 };
 
 // Adds one line to the end of the file, creating the folder and the file when
-// missing. One write in append mode, so another copy of the game appending at
-// the same time cannot interleave with it; a line ending goes first when the
-// file ends in a partial line; the line counts as stored only once the write
-// was complete and is on disk.
+// missing. One write in append mode, under a brief lock, so another copy of
+// the game appending at the same time cannot interleave with it; a line
+// ending goes first when the file ends in a partial line; the line counts as
+// stored only once the write was complete and is on disk.
 AppendResult AppendScoreLine(const QString &path, const QString &line);
 
 // The message that tells the player a score was not saved.

@@ -6,12 +6,6 @@
 #include <cmath>
 #include <numeric>
 
-void ScoreRows::reserve(qsizetype rows, qsizetype textBytes)
-{
-    m_rows.reserve(size_t(rows));
-    m_text.reserve(size_t(textBytes));
-}
-
 void ScoreRows::append(std::string_view name, std::string_view score)
 {
     m_rows.push_back({m_text.size(), quint32(name.size()), quint32(score.size())});
@@ -64,6 +58,9 @@ std::string_view ScoreRows::utf8(qsizetype index, int column) const
     return column == Name ? std::string_view(text, row.nameSize) : std::string_view(text + row.nameSize + 1, row.scoreSize);
 }
 
+namespace {
+
+// Whether the text is a score a sort puts among the numbers, and its value.
 bool ScoreValue(std::string_view text, double *value)
 {
     if (text.empty())
@@ -72,8 +69,6 @@ bool ScoreValue(std::string_view text, double *value)
     const auto [stop, error] = std::from_chars(text.data(), end, *value);
     return error == std::errc() && stop == end && std::isfinite(*value);
 }
-
-namespace {
 
 // Case-folded UTF-8: byte order is code-point order, so memcmp compares.
 struct FoldedNames

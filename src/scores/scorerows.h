@@ -18,7 +18,6 @@ public:
 
     qsizetype size() const { return qsizetype(m_rows.size()); }
     bool empty() const { return m_rows.empty(); }
-    void reserve(qsizetype rows, qsizetype textBytes);
 
     void append(std::string_view name, std::string_view score);
     // The buffer, for a loader to read a file into; rows may only refer to it
@@ -54,6 +53,3 @@ private:
     std::string m_text;
     std::vector<Row> m_rows;
 };
-
-// Whether the text is a score a sort puts among the numbers, and its value.
-bool ScoreValue(std::string_view text, double *value);

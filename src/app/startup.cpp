@@ -27,11 +27,16 @@ void MakeDefaultView()
 
 } // namespace
 
-int Main(App &app)
+void StartUp(App &app)
 {
     NewAppInstance(app);
     ApplicationAddMenuHandlers();
     MakeDefaultView();
+}
+
+int Main(App &app)
+{
+    StartUp(app);
     const int status = app.exec();
 
     // Pictures first: nothing paints once the event loop has returned.

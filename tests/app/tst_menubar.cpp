@@ -1,6 +1,7 @@
 // Corvanthelix - tests of the shared menu bar and its commands.
 #include "app/app.h"
 #include "app/menubar1.h"
+#include "app/startup.h"
 #include "windows/aboutwindow.h"
 #include "windows/window1.h"
 #include "windows/window2.h"
@@ -79,8 +80,7 @@ private slots:
 int main(int argc, char **argv)
 {
     App app(argc, argv);
-    app.setMenuBar(MenuBar1::instance());
-    app.addMenuHandler(QStringLiteral("AboutCorvanthelix"), [&app] { return app.AboutCorvanthelix_Action(); });
+    StartUp(app); // the program's own start-up, without its event loop
     TestMenuBar test;
     return QTest::qExec(&test, argc, argv);
 }

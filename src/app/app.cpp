@@ -25,6 +25,7 @@ App *App::instance()
 bool App::AboutCorvanthelix_Action()
 {
     AboutWindow *about = AboutWindow::instance();
+    about->setWindowState(about->windowState() & ~Qt::WindowMinimized);
     about->show();
     about->raise();
     about->activateWindow();

@@ -30,6 +30,39 @@ public:
     }
 };
 
+// Draws the sort mark centred above the heading's text, where it fits even in
+// a narrow column, and pointing the way players read it: up for ascending.
+class Heading : public QHeaderView
+{
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader *option, int logicalIndex) const override
+    {
+        QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+        option->sortIndicator = QStyleOptionHeader::None; // the text keeps the section's whole width
+    }
+
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        // The style leaves the painter clipped to nothing once the section is drawn.
+        painter->save();
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        painter->restore();
+        if (!isSortIndicatorShown() || sortIndicatorSection() != logicalIndex)
+            return;
+        // A small triangle in the heading's text colour, in the margin above the text.
+        const int x = rect.center().x(), y = rect.top() + 1;
+        const bool up = sortIndicatorOrder() == Qt::AscendingOrder;
+        const QPolygon mark = up ? QPolygon({QPoint(x - 3, y + 3), QPoint(x + 3, y + 3), QPoint(x, y)})
+                                 : QPolygon({QPoint(x - 3, y), QPoint(x + 3, y), QPoint(x, y + 3)});
+        painter->setPen(palette().color(QPalette::ButtonText));
+        painter->setBrush(palette().color(QPalette::ButtonText));
+        painter->drawPolygon(mark);
+    }
+};
+
 } // namespace
 
 ListBox::ListBox(QWidget *parent)
@@ -45,6 +78,7 @@ ListBox::ListBox(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setItemDelegate(new GridDelegate(this));
+    setHeader(new Heading(Qt::Horizontal, this));
 
     QHeaderView *heading = header();
     heading->setSectionsMovable(false);

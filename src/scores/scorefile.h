@@ -18,8 +18,10 @@ bool ParseScoreLine(std::string_view line, std::string_view *name, std::string_v
 // Reads every accepted line in file order. A missing file, or anything in its
 // place that is not a regular file, gives no rows and creates nothing. Takes
 // "\n" and "\r\n", skips a UTF-8 byte-order mark and any line over 1 MiB, and
-// reads a last line without a line ending.
-ScoreRows LoadScoreFile(const QString &path);
+// reads a last line without a line ending. A CR alone also ends a line.
+// A file too large to read within a sensible memory budget gives no rows, and
+// *problem says why; it stays empty for a missing or unreadable file.
+ScoreRows LoadScoreFile(const QString &path, QString *problem = nullptr);
 
 // A name as it may stand in the file: line breaks and other control
 // characters become spaces, so one score is always one line.
@@ -31,12 +33,15 @@ struct AppendResult
     QString reason; // the system's reason when not stored
 };
 
-// Adds one line to the end of the file, creating the folder and the file when
-// missing. One write in append mode, under a brief lock, so another copy of
-// the game appending at the same time cannot interleave with it; a line
-// ending goes first when the file ends in a partial line; the line counts as
-// stored only once the write was complete and is on disk.
+// Adds one line to the end of the file, creating the folders (private to the
+// user) and the file when missing. One write in append mode, under a brief
+// lock, so another copy of the game appending at the same time cannot
+// interleave with it; a line ending goes first when the file ends in a
+// partial line; the line counts as stored only once the write was complete
+// and is on disk. A failed append leaves the file as it was. Anything in the
+// file's place that is not a regular file is refused.
 AppendResult AppendScoreLine(const QString &path, const QString &line);
 
-// The message that tells the player a score was not saved.
+// The messages that tell the player a score was not saved, or the file not read.
 QString NotSavedMessage(const QString &path, const QString &reason);
+QString NotLoadedMessage(const QString &path, const QString &problem);

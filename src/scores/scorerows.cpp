@@ -92,7 +92,9 @@ FoldedNames foldNames(const ScoreRows &rows)
             for (char c : name)
                 folded.text.push_back(c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c);
         } else {
-            folded.text.append(QString::fromUtf8(name).toCaseFolded().toUtf8());
+            // With its size: a name may hold a NUL, and the fold must not stop there.
+            const QByteArray bytes = QString::fromUtf8(name).toCaseFolded().toUtf8();
+            folded.text.append(bytes.constData(), size_t(bytes.size()));
         }
         const quint32 size = quint32(folded.text.size() - offset);
         folded.spans.emplace_back(offset, size);

@@ -1,6 +1,24 @@
 // Corvanthelix - the score table's model: names and steps in two columns.
 #include "scores/scoretable.h"
 
+#include <QTextDocument>
+
+namespace {
+
+// Qt shows a tooltip as rich text when it merely looks like markup, and a
+// name of nested tags can then take minutes to lay out, or overflow the
+// stack. A name is always shown as it was typed, and a long one is cut.
+QString plainToolTip(QString name)
+{
+    constexpr int Longest = 500;
+    if (name.size() > Longest)
+        name = name.left(Longest) + QChar(0x2026);
+    if (!Qt::mightBeRichText(name))
+        return name;
+    return QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(name.toHtmlEscaped());
+}
+
+} // namespace
 
 int ScoreTable::rowCount(const QModelIndex &parent) const
 {
@@ -16,8 +34,10 @@ QVariant ScoreTable::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
         return m_rows.text(index.row(), index.column());
+    if (role == Qt::ToolTipRole)
+        return plainToolTip(m_rows.text(index.row(), index.column()));
     return {};
 }
 
@@ -44,7 +64,7 @@ bool ScoreTable::setHeaderData(int section, Qt::Orientation orientation, const Q
 
 bool ScoreTable::removeRows(int row, int count, const QModelIndex &parent)
 {
-    if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
+    if (parent.isValid() || row < 0 || count < 1 || count > rowCount() - row)
         return false;
     beginRemoveRows(parent, row, row + count - 1);
     for (int i = 0; i < count; ++i)

@@ -9,7 +9,7 @@ QPointer<AboutWindow> shared;
 
 const ControlRow controls[] = {
     {.name = "StaticText1", .kind = ControlKind::MultiLineLabel, .geometry = {25, 28, 255, 244},
-     .text = "Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\nA puzzle of hidden numbers, made with Qt.", .textColor = qRgb(0, 0, 0)},
+     .text = "Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\nA hidden-number puzzle, made with Qt.", .textColor = qRgb(0, 0, 0)},
 };
 
 } // namespace

@@ -152,20 +152,35 @@ void Window1::PushButton3_Action()
     const QString path = ScoreFilePath(ApplicationDataFolder());
     const AppendResult result = AppendScoreLine(path, name + QLatin1Char(',') + score);
     m_scores.addRow(name, score);
-    if (!result.stored) {
-        // Not modal: the game goes on, and the row stays in the table.
-        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Score not saved"),
-                                    NotSavedMessage(path, result.reason), QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("ScoreNotSaved"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::NonModal);
-        box->show();
+    if (!result.stored)
+        tell(QStringLiteral("Score not saved"), NotSavedMessage(path, result.reason));
+}
+
+void Window1::tell(const QString &title, const QString &text)
+{
+    // Not modal: the game goes on. One window, brought up to date, however
+    // often the same trouble comes back.
+    if (!m_message) {
+        m_message = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+        m_message->setObjectName(QStringLiteral("Message"));
+        m_message->setTextFormat(Qt::PlainText);
+        m_message->setAttribute(Qt::WA_DeleteOnClose);
+        m_message->setWindowModality(Qt::NonModal);
     }
+    m_message->setWindowTitle(title);
+    m_message->setText(text);
+    m_message->show();
+    m_message->raise();
+    m_message->activateWindow();
 }
 
 void Window1::Event_Open()
 {
-    m_scores.addRows(LoadScoreFile(ScoreFilePath(ApplicationDataFolder())));
+    const QString path = ScoreFilePath(ApplicationDataFolder());
+    QString problem;
+    m_scores.addRows(LoadScoreFile(path, &problem));
+    if (!problem.isEmpty())
+        tell(QStringLiteral("Scores not read"), NotLoadedMessage(path, problem));
     selection.clear();
 }
 

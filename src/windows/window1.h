@@ -6,6 +6,8 @@
 #include "puzzle/interchange.h"
 #include "scores/scoretable.h"
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <array>
 #include <memory>
@@ -63,6 +65,8 @@ protected:
 
 private:
     void CreateControls0();
+    // Tells the player about a score file trouble, in one window kept up to date.
+    void tell(const QString &title, const QString &text);
 
     // The board as the rules see it, on this window's controls.
     class OnScreen;
@@ -72,4 +76,5 @@ private:
     std::unique_ptr<Board> m_board;
     ScoreTable m_scores;
     QRandomGenerator m_random = QRandomGenerator::securelySeeded();
+    QPointer<QMessageBox> m_message;
 };

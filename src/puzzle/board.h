@@ -8,7 +8,7 @@ class Picture;
 
 // What the rules need of the screen: nine picture slots in row-major order
 // (1 2 3 / 4 5 6 / 7 8 9) and the controls they read and write, by name.
-// The main window provides them on screen; MemoryBoard provides them in tests.
+// The main window provides them on screen; the tests keep them in memory.
 // The pictures are the only record of the board.
 class Board
 {

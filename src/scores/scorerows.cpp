@@ -1,6 +1,7 @@
 // Corvanthelix - the scores in memory, compactly.
 #include "scores/scorerows.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -58,6 +59,12 @@ std::string_view ScoreRows::utf8(qsizetype index, int column) const
     return column == Name ? std::string_view(text, row.nameSize) : std::string_view(text + row.nameSize + 1, row.scoreSize);
 }
 
+QString ScoreRows::FromUtf8(std::string_view utf8)
+{
+    QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decode(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
+}
+
 namespace {
 
 // Whether the text is a score a sort puts among the numbers, and its value.
@@ -93,7 +100,7 @@ FoldedNames foldNames(const ScoreRows &rows)
                 folded.text.push_back(c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c);
         } else {
             // With its size: a name may hold a NUL, and the fold must not stop there.
-            const QByteArray bytes = QString::fromUtf8(name).toCaseFolded().toUtf8();
+            const QByteArray bytes = ScoreRows::FromUtf8(name).toCaseFolded().toUtf8();
             folded.text.append(bytes.constData(), size_t(bytes.size()));
         }
         const quint32 size = quint32(folded.text.size() - offset);

@@ -33,7 +33,9 @@ public:
 
     // 0 <= row < size(); column is Name or Score.
     std::string_view utf8(qsizetype row, int column) const;
-    QString text(qsizetype row, int column) const { return QString::fromUtf8(utf8(row, column)); }
+    QString text(qsizetype row, int column) const { return FromUtf8(utf8(row, column)); }
+    // Unlike QString::fromUtf8, keeps a U+FEFF at the start: it is part of the name.
+    static QString FromUtf8(std::string_view utf8);
 
     // The new order as old row numbers, without applying it. Names compare
     // ignoring case; scores numerically, with texts that are not numbers after

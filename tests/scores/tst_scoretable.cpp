@@ -2,6 +2,7 @@
 #include "scores/scoretable.h"
 
 #include <QTest>
+#include <QTextDocument>
 
 using Rows = QList<QStringList>; // {name, score} per row
 
@@ -47,6 +48,9 @@ private slots:
                                                       << Rows{{"ann", "1"}, {"ANN", "2"}}
                                                       << Rows{{"ann", "1"}, {"ANN", "2"}};
         // Case folding covers every script; letters beyond ASCII follow z.
+        QTest::newRow("a NUL does not end a name") << 0 << Rows{{QString("a") + QChar(0) + "z", "1"}, {QString("a") + QChar(0) + "b", "2"}}
+                                                   << Rows{{QString("a") + QChar(0) + "b", "2"}, {QString("a") + QChar(0) + "z", "1"}}
+                                                   << Rows{{QString("a") + QChar(0) + "z", "1"}, {QString("a") + QChar(0) + "b", "2"}};
         QTest::newRow("names beyond ASCII") << 0 << Rows{{"éva", "1"}, {"zoe", "2"}, {"Émile", "3"}}
                                             << Rows{{"zoe", "2"}, {"Émile", "3"}, {"éva", "1"}}
                                             << Rows{{"éva", "1"}, {"Émile", "3"}, {"zoe", "2"}};
@@ -85,7 +89,30 @@ private slots:
         fill(table, {{"a", "1"}, {"b", "2"}, {"c", "3"}});
         QVERIFY(table.removeRow(1));
         QVERIFY(!table.removeRow(2));
+        QVERIFY(!table.removeRows(1, INT_MAX));
         QCOMPARE(rowsOf(table), (Rows{{"a", "1"}, {"c", "3"}}));
+    }
+
+    void namesShowAsTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << "Ann <3";
+        QTest::newRow("markup") << QString("<table><tr><td>").repeated(22) + "x";
+        QTest::newRow("300 KB") << QString(300000, QLatin1Char('<'));
+    }
+
+    void namesShowAsTyped()
+    {
+        // Qt lays out a tooltip as rich text when it looks like markup: a
+        // name of nested tables then hangs the game, and a huge one crashes it.
+        QFETCH(QString, name);
+        ScoreTable table;
+        table.addRow(name, QStringLiteral("7"));
+        QCOMPARE(table.index(0, 0).data().toString(), name);
+        const QString tip = table.index(0, 0).data(Qt::ToolTipRole).toString();
+        QTextDocument shown;
+        Qt::mightBeRichText(tip) ? shown.setHtml(tip) : shown.setPlainText(tip);
+        QCOMPARE(shown.toPlainText(), name.size() > 500 ? name.left(500) + QChar(0x2026) : name);
     }
 };
 

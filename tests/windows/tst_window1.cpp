@@ -3,7 +3,6 @@
 #include "platform/listbox.h"
 #include "platform/menubar.h"
 #include "platform/pictures.h"
-#include "platform/timer.h"
 #include "scores/scorefile.h"
 #include "windows/window1.h"
 #include "windows/window2.h"
@@ -54,41 +53,6 @@ private slots:
         file.write("Ann,7\nBob,12\n");
     }
 
-    void controlsAreMadeFromTheTable()
-    {
-        static const std::map<ControlKind, const char *> types = {
-            {ControlKind::ImageWell, "ImageWell"},  {ControlKind::Label, "QLabel"},
-            {ControlKind::PushButton, "QPushButton"}, {ControlKind::ListBox, "ListBox"},
-            {ControlKind::EditField, "QLineEdit"},  {ControlKind::Timer, "Timer"}};
-        Window1 window;
-        for (const ControlRow &row : Window1::Controls) {
-            QObject *control = window.findChild<QObject *>(QString::fromLatin1(row.name));
-            QVERIFY2(control && control->inherits(types.at(row.kind)), row.name);
-            if (auto *widget = qobject_cast<QWidget *>(control)) {
-                QCOMPARE(widget->geometry(), row.geometry);
-                QCOMPARE(widget->isEnabled(), row.enabled);
-                QCOMPARE(widget->isVisibleTo(window.content()), row.visible);
-            }
-        }
-    }
-
-    void opensReadyToPlay()
-    {
-        Window1 window;
-        window.show();
-        QCOMPARE(window.content()->size(), QSize(800, 800));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
-        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window.board().picture(1), pic9());
-        QCOMPARE(window.board().text(QStringLiteral("StaticText1")), QString());
-        QCOMPARE(find<Timer>(&window, "Timer1")->mode(), 2);
-        QCOMPARE(find<Timer>(&window, "Timer1")->period(), 500);
-        QCOMPARE(window.selection.inum1, 0);
-        QCOMPARE(window.scores().rowCount(), 2);
-        QCOMPARE(cell(window, 1, 0), QStringLiteral("Bob"));
-        QCOMPARE(window.scores().headerData(1, Qt::Horizontal).toString(), QStringLiteral("Score"));
-    }
-
     void enterScore()
     {
         Window1 window;
@@ -105,20 +69,34 @@ private slots:
         QCOMPARE(Window1().scores().rowCount(), 4);
     }
 
-    void scoreThatCannotBeSavedIsShownAndReported()
+    void troubleIsToldInOneWindow()
     {
+        // A parent that is a regular file: nothing can be saved, and pressing
+        // Enter Score again brings the same window back rather than a new one.
         const QString blocked = m_data.filePath(QStringLiteral("blocked"));
         QFile plain(blocked);
         QVERIFY(plain.open(QIODevice::WriteOnly));
         qputenv("XDG_DATA_HOME", QFile::encodeName(blocked + QStringLiteral("/data")));
         Window1 window;
         solve(window);
-        window.PushButton3_Action();
-        QCOMPARE(window.scores().rowCount(), 1);
-        auto *message = window.findChild<QMessageBox *>(QStringLiteral("ScoreNotSaved"));
-        QVERIFY(message && message->isVisible() && !message->isModal());
-        QVERIFY(message->text().contains(QStringLiteral("Not a directory")));
-        QVERIFY(message->text().contains(blocked));
+        for (int press = 0; press < 3; ++press)
+            window.PushButton3_Action();
+        QCOMPARE(window.scores().rowCount(), 3);
+        const auto messages = window.findChildren<QMessageBox *>();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0]->isVisible() && !messages[0]->isModal());
+        QVERIFY(messages[0]->text().contains(QStringLiteral("Not a directory")));
+        QVERIFY(messages[0]->text().contains(blocked));
+    }
+
+    void scoreFileTooLargeIsToldAndPlayGoesOn()
+    {
+        QVERIFY(QFile::resize(scoreFile(), qint64(100) << 30));
+        Window1 window;
+        auto *message = window.findChild<QMessageBox *>();
+        QVERIFY(message && message->text().contains(QStringLiteral("could not be read")));
+        QCOMPARE(window.scores().rowCount(), 0);
+        QVERIFY(QFile::resize(scoreFile(), 0));
     }
 
     void scoreTableSortsAndRemovesOnlyWhenEnabled()
@@ -180,35 +158,13 @@ private slots:
             QVERIFY2(names.contains(QString::fromLatin1(name)), name);
     }
 
-    void keyboardReachesButtonsFieldAndTable()
-    {
-        Window1 window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        solve(window); // everything enabled
-        find(&window, "PushButton1")->setFocus();
-        QStringList reached;
-        while (!reached.contains(QApplication::focusWidget()->objectName()) && reached.size() < 12) {
-            reached << QApplication::focusWidget()->objectName();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        std::sort(reached.begin(), reached.end());
-        QCOMPARE(reached, (QStringList{"EditField1", "ListBox1", "PushButton1", "PushButton2", "PushButton3"}));
-
-        find(&window, "PushButton2")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // New Game disables itself
-        QVERIFY(!find(&window, "PushButton2")->isEnabled());
-    }
-
     void editCommandsActOnTheNameFieldOnly_data()
     {
         QTest::addColumn<QStringList>("commands");
         QTest::addColumn<QString>("text");
         QTest::newRow("cut, paste twice") << QStringList{"EditSelectAll", "EditCut", "EditPaste", "EditPaste"}
                                           << "AnnAnn";
-        QTest::newRow("copy, paste") << QStringList{"EditSelectAll", "EditCopy", "EditPaste"} << "Ann";
         QTest::newRow("clear, undo") << QStringList{"EditSelectAll", "EditClear", "EditUndo"} << "Ann";
-        QTest::newRow("clear") << QStringList{"EditSelectAll", "EditClear"} << "";
         QTest::newRow("clear without a selection") << QStringList{"EditClear"} << "Ann";
     }
 

@@ -1,0 +1,248 @@
+// Corvanthelix - tests of the rules: sums, interchanges, the solved watch and the deal.
+#include "memoryboard.h"
+#include "platform/pictures.h"
+#include "puzzle/interchange.h"
+#include "puzzle/newgame.h"
+#include "puzzle/solvedwatch.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <algorithm>
+
+using Grid = std::array<qint32, 9>;
+using Clicks = QList<int>;
+
+namespace {
+
+const Grid Solved = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+
+void click(MemoryBoard &board, Selection &selection, const Clicks &wells)
+{
+    for (int well : wells)
+        QCOMPARE(ClickWell(board, selection, well), false);
+}
+
+bool announced(const MemoryBoard &board)
+{
+    return board.isVisible(QStringLiteral("StaticText20"));
+}
+
+Grid gridOf(const std::array<const Picture *, 9> &wells)
+{
+    Grid grid{};
+    std::transform(wells.begin(), wells.end(), grid.begin(), [](const Picture *p) { return p->verticalResolution() - 70; });
+    return grid;
+}
+
+} // namespace
+
+class TestPuzzle : public QObject
+{
+    Q_OBJECT
+private slots:
+    void refresh_data()
+    {
+        QTest::addColumn<Grid>("grid");
+        QTest::addColumn<QStringList>("sums"); // StaticText1..6, 0, 7
+        QTest::newRow("opening board") << Grid{9, 1, 3, 7, 4, 2, 6, 8, 5}
+                                       << QStringList{"13", "13", "19", "10", "13", "22", "13", "18"};
+        QTest::newRow("after wells 1 and 2 interchanged")
+            << Grid{1, 9, 3, 7, 4, 2, 6, 8, 5} << QStringList{"13", "13", "19", "10", "21", "14", "13", "10"};
+        QTest::newRow("target board") << Solved << QStringList{"6", "15", "24", "18", "15", "12", "15", "15"};
+    }
+
+    void refresh()
+    {
+        QFETCH(Grid, grid);
+        QFETCH(QStringList, sums);
+        MemoryBoard board;
+        board.lay(grid);
+        RefreshLineSums(board);
+        QStringList shown;
+        for (const Line &line : Lines())
+            shown << board.text(line.sumLabel);
+        QCOMPARE(shown, sums);
+    }
+
+    void clicks_data()
+    {
+        QTest::addColumn<Clicks>("clicks");
+        QTest::addColumn<Grid>("grid");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<qint32>("pending"); // inum1 afterwards
+
+        QTest::newRow("one click changes nothing") << Clicks{1} << Grid{9, 1, 3, 7, 4, 2, 6, 8, 5} << "0" << 9;
+        QTest::newRow("wells 1 and 2") << Clicks{1, 2} << Grid{1, 9, 3, 7, 4, 2, 6, 8, 5} << "1" << 0;
+        QTest::newRow("the same well twice counts and changes nothing")
+            << Clicks{5, 5} << Grid{9, 1, 3, 7, 4, 2, 6, 8, 5} << "1" << 0;
+        QTest::newRow("five clicks are two steps")
+            << Clicks{1, 2, 3, 4, 7} << Grid{1, 9, 7, 3, 4, 2, 6, 8, 5} << "2" << 6;
+        QTest::newRow("the six fewest steps solve the opening board")
+            << Clicks{1, 2, 2, 6, 4, 5, 5, 9, 6, 7, 7, 9} << Solved << "6" << 0;
+    }
+
+    void clicks()
+    {
+        QFETCH(Clicks, clicks);
+        QFETCH(Grid, grid);
+        QFETCH(QString, steps);
+        QFETCH(qint32, pending);
+        MemoryBoard board;
+        Selection selection;
+        click(board, selection, clicks);
+        QCOMPARE(board.hiddenNumbers(), grid);
+        QCOMPARE(board.text(StepCounter()), steps);
+        QCOMPARE(selection.inum1, pending);
+        QCOMPARE(selection.inum2, 0);
+    }
+
+    void stepCounter_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("9 to two digits") << "9" << "10";
+        QTest::newRow("beyond a 32-bit int") << "4294967296" << "4294967297";
+        QTest::newRow("not a number starts again") << "inf" << "1";
+    }
+
+    void stepCounter()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        MemoryBoard board;
+        board.setText(StepCounter(), before);
+        Selection selection;
+        click(board, selection, {1, 9});
+        QCOMPARE(board.text(StepCounter()), after);
+    }
+
+    void finishedBoardNeverChoosesOrCounts()
+    {
+        MemoryBoard board;
+        board.wells.fill(picA());
+        board.setText(StepCounter(), QStringLiteral("6"));
+        Selection selection;
+        click(board, selection, {1, 2, 3, 3});
+        QCOMPARE(selection.inum1, 0);
+        QCOMPARE(board.text(StepCounter()), QStringLiteral("6"));
+        QCOMPARE(board.picture(3), picA());
+    }
+
+    void onlyOneArrangementPasses()
+    {
+        Grid grid = Solved;
+        MemoryBoard board;
+        QList<Grid> passed;
+        do {
+            board.lay(grid);
+            RefreshLineSums(board);
+            if (SumsShowSolved(board))
+                passed << grid;
+        } while (std::next_permutation(grid.begin(), grid.end()));
+        QCOMPARE(passed, QList<Grid>{Solved});
+    }
+
+    void solvingTick()
+    {
+        MemoryBoard board;
+        Selection selection;
+        click(board, selection, {1, 2, 2, 6, 4, 5, 5, 9, 6, 7, 7, 9, 3});
+        WatchTick(board, selection);
+
+        QVERIFY(announced(board));
+        QCOMPARE(board.beeps, 1);
+        QCOMPARE(board.timerMode, 0);
+        QCOMPARE(board.wells, (std::array<const Picture *, 9>{picA(), picA(), picA(), picA(), picA(), picA(), picA(),
+                                                               picA(), picA()}));
+        QCOMPARE(selection.inum1, 0);
+        for (const char *control : {"EditField1", "ListBox1", "PushButton3", "PushButton2"})
+            QVERIFY2(board.isEnabled(QString::fromLatin1(control)), control);
+        QCOMPARE(board.text(QStringLiteral("StaticText0")), QStringLiteral("15"));
+    }
+
+    void unsolvedTickOnlyRefreshes()
+    {
+        // An interchange that solves, undone before the tick; and a pending choice.
+        MemoryBoard board;
+        board.lay({2, 1, 3, 4, 5, 6, 7, 8, 9});
+        Selection selection;
+        click(board, selection, {1, 2, 1, 2, 4});
+        WatchTick(board, selection);
+        QVERIFY(!announced(board));
+        QCOMPARE(board.text(QStringLiteral("StaticText5")), QStringLiteral("14"));
+        QCOMPARE(board.timerMode, 2);
+        QCOMPARE(board.beeps, 0);
+        QCOMPARE(selection.inum1, 4);
+    }
+
+    void dealsAreUnbiasedPermutations()
+    {
+        // 90,000 deals: each of the 81 (tile, well) pairs expects 10,000 with a
+        // standard deviation near 94; a biased deal such as a naive swap loop
+        // or a deal that leans on the empty slot is off by hundreds.
+        constexpr int deals = 90000;
+        int counts[9][9] = {};
+        QRandomGenerator random(2026);
+        for (int deal = 0; deal < deals; ++deal) {
+            Grid grid = gridOf(Deal(random));
+            for (int well = 0; well < 9; ++well)
+                ++counts[grid[well] - 1][well];
+            std::sort(grid.begin(), grid.end());
+            QCOMPARE(grid, Solved);
+        }
+        double chiSquare = 0;
+        for (const auto &tile : counts)
+            for (int count : tile) {
+                QVERIFY2(std::abs(count - deals / 9) < 500, qPrintable(QString::number(count)));
+                chiSquare += std::pow(count - deals / 9.0, 2) / (deals / 9.0);
+            }
+        // 64 degrees of freedom: 120 is far beyond the 99.99th percentile.
+        QVERIFY2(chiSquare < 120, qPrintable(QString::number(chiSquare)));
+    }
+
+    void newGameRestoresPlay()
+    {
+        MemoryBoard board;
+        Selection selection;
+        board.lay(Solved);
+        WatchTick(board, selection); // solved: DONE, timer off, score entry open
+        board.setText(QStringLiteral("EditField1"), QStringLiteral("typed, never entered"));
+        click(board, selection, {4, 5, 3});
+
+        QRandomGenerator random(1);
+        NewGame(board, selection, random);
+
+        for (const char *control : {"PushButton2", "PushButton3", "ListBox1"})
+            QVERIFY2(!board.isEnabled(QString::fromLatin1(control)), control);
+        QVERIFY(!announced(board));
+        QVERIFY(board.isEnabled(QStringLiteral("EditField1")));
+        QCOMPARE(board.timerMode, 2);
+        QCOMPARE(board.text(QStringLiteral("EditField1")), QString());
+        QCOMPARE(board.text(StepCounter()), QStringLiteral("0"));
+        QCOMPARE(selection.inum1, 0); // the next click is a first click
+        // The blue sums still show the old board until the next tick.
+        QCOMPARE(board.text(QStringLiteral("StaticText1")), QStringLiteral("6"));
+        QVERIFY(board.wells[0] != picA());
+    }
+
+    void dealtSolvedBoardIsAnnouncedWithNoSteps()
+    {
+        // Count the deals until one is the solved board, then replay them.
+        QRandomGenerator search(1);
+        int before = 0;
+        while (gridOf(Deal(search)) != Solved)
+            ++before;
+        QRandomGenerator random(1);
+        for (int i = 0; i < before; ++i)
+            Deal(random);
+        MemoryBoard board;
+        Selection selection;
+        NewGame(board, selection, random);
+        WatchTick(board, selection);
+        QVERIFY(announced(board));
+        QCOMPARE(board.text(StepCounter()), QStringLiteral("0"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPuzzle)
+#include "tst_puzzle.moc"

@@ -1,25 +1,27 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs and the machine lacks.
-#   scripts/deps.sh build|run|test|bench
+#   scripts/deps.sh run|test|bench|package|install
 # Uses apt-get as root, or through sudo otherwise; does nothing when all is there.
 set -euo pipefail
 
-build=(cmake make g++ qt6-base-dev fonts-dejavu-core)
+build=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 x11=(xvfb xauth imagemagick x11-utils)
-case "${1:-build}" in
-  build) wanted=("${build[@]}") ;;
+package=(build-essential debhelper lintian)
+case "${1:-}" in
   run)
     wanted=("${build[@]}")
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then wanted+=("${x11[@]}"); fi ;;
-  test) wanted=("${build[@]}" "${x11[@]}" xdotool e2fsprogs desktop-file-utils appstream dpkg-dev file) ;;
+  install) wanted=("${build[@]}") ;;
+  test) wanted=("${build[@]}" "${x11[@]}" "${package[@]}" xdotool e2fsprogs desktop-file-utils appstream file) ;;
   bench) wanted=("${build[@]}" "${x11[@]}") ;;
-  *) echo "usage: $0 build|run|test|bench" >&2; exit 2 ;;
+  package) wanted=("${package[@]}" cmake qt6-base-dev) ;;
+  *) echo "usage: $0 run|test|bench|package|install" >&2; exit 2 ;;
 esac
 
 missing=()
-for package in "${wanted[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$package")
+for name in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$name" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$name")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
@@ -29,9 +31,8 @@ if [ "$(id -u)" -eq 0 ]; then
 elif command -v sudo >/dev/null; then
   as_root=(sudo)
 else
-  echo "These packages are missing and there is no sudo to install them: ${missing[*]}" >&2
+  echo "These packages are missing, and installing them needs root or sudo: ${missing[*]}" >&2
   exit 1
 fi
-export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

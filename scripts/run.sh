@@ -21,9 +21,11 @@ export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 "$game" &
 game_pid=$!
 for _ in $(seq 100); do
-  xwininfo -root -tree 2>/dev/null | grep -q '"Corvanthelix"' && break
+  xwininfo -name Corvanthelix >/dev/null 2>&1 && break
   sleep 0.1
 done
 sleep 1 # the first tick fills the sums
-import -window root -crop 800x830+0+0 +repage "$shot"
+geometry=$(xwininfo -name Corvanthelix | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+  /Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h "+" x "+" y}')
+import -window root -crop "$geometry" +repage "$shot"
 echo "Screenshot: $shot"

@@ -8,13 +8,18 @@
 App::App(int &argc, char **argv)
     : Application(argc, argv)
 {
-    setApplicationName(QStringLiteral("Corvanthelix"));
-    setApplicationVersion(QStringLiteral(CORVANTHELIX_VERSION));
+    Describe();
     setDesktopFileName(QStringLiteral("io.github.corvanthelix.Corvanthelix"));
     QIcon icon;
     for (int size : {16, 32, 48, 256})
         icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
+}
+
+void App::Describe()
+{
+    setApplicationName(QStringLiteral("Corvanthelix"));
+    setApplicationVersion(QStringLiteral(CORVANTHELIX_VERSION));
 }
 
 App *App::instance()

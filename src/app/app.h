@@ -11,6 +11,8 @@ public:
 
     // The running application object.
     static App *instance();
+    // Sets the program's name and version, which need no application object.
+    static void Describe();
 
     // The About command: shows the About window, or the one already open.
     bool AboutCorvanthelix_Action();

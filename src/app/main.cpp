@@ -2,17 +2,13 @@
 #include "app/app.h"
 #include "app/startup.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 int main(int argc, char **argv)
 {
-    // Without a display Qt would abort with a long message; one sentence is kinder.
-    if (DisplayMissing()) {
-        std::fputs("Corvanthelix needs a graphical display, and none is set (DISPLAY and WAYLAND_DISPLAY are empty).\n",
-                   stderr);
-        return EXIT_FAILURE;
-    }
-    App app(argc, argv);
-    return Main(app);
+    App::Describe();
+    // --help and --version need no display.
+    if (AsksForHelpOrVersion(argc, argv))
+        return AnswerHelpOrVersion(argc, argv);
+    const std::unique_ptr<App> app = OpenApplication(argc, argv);
+    ProcessCommandLine(*app);
+    return Main(*app);
 }

@@ -1,6 +1,8 @@
 // Corvanthelix - from start-up to shut-down.
 #pragma once
 
+#include <memory>
+
 class App;
 
 // Gives the application its menu bar, binds the About command and opens the
@@ -11,5 +13,17 @@ void StartUp(App &app);
 // and the menu bar. Returns the event loop's exit status.
 int Main(App &app);
 
-// Whether there is no display to open windows on (X11 and Wayland alike).
-bool DisplayMissing();
+// Whether the command line asks only for the help or the version, which are
+// answered before any display is needed.
+bool AsksForHelpOrVersion(int argc, char **argv);
+// Prints them and returns the exit status.
+int AnswerHelpOrVersion(int argc, char **argv);
+
+// The application object, on the display. When no display can be reached,
+// Qt would abort with a long message: instead the player reads one sentence
+// that says what to do, and the program exits with status 1.
+std::unique_ptr<App> OpenApplication(int &argc, char **argv);
+
+// The command line, once the application object has taken Qt's own options:
+// anything else unknown is refused with status 1.
+void ProcessCommandLine(App &app);

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs into a scratch prefix and builds the Debian package, then checks
-# that each file stands where the freedesktop conventions put it, that the
-# desktop entry and the AppStream file validate, and that the package states
-# its dependencies and installs a binary whose libraries all resolve.
-#   install.sh BUILD OUTDIR
+# Builds the Debian package as `./build.sh package` does, lintian included,
+# and checks what it installs: each file where the freedesktop and Debian
+# conventions put it, the desktop entry and AppStream file valid, a stripped
+# hardened binary whose libraries all resolve and that answers --version
+# without a display.
+#   install.sh SOURCE OUTDIR
 set -uo pipefail
-build=$1
+source=$1
 out=$2
 rm -rf "$out" && mkdir -p "$out"
 id=io.github.corvanthelix.Corvanthelix
@@ -16,33 +17,30 @@ check() {
   if "${@:2}"; then echo "ok $checks - $1"; else echo "not ok $checks - $1"; failures=$((failures + 1)); fi
 }
 
-prefix="$out/prefix"
-cmake --install "$build" --prefix "$prefix" >"$out/install.log" 2>&1
-check "cmake --install succeeds" test $? -eq 0
-for file in bin/corvanthelix share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-            share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
-            share/icons/hicolor/256x256/apps/$id.png; do
-  check "installs $file" test -s "$prefix/$file"
-done
-check "the desktop entry validates" desktop-file-validate "$prefix/share/applications/$id.desktop"
-check "the desktop entry is a logic game" grep -qx 'Categories=Game;LogicGame;' "$prefix/share/applications/$id.desktop"
-check "the AppStream file validates" appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
-check "the AppStream file has release 2.2.0" grep -q 'release version="2.2.0"' "$prefix/share/metainfo/$id.metainfo.xml"
-check "the 48 pixel icon is 48 pixels" test "$(identify -format '%wx%h' "$prefix/share/icons/hicolor/48x48/apps/$id.png")" = 48x48
-
-(cd "$build" && cpack -G DEB -B "$out/package") >"$out/cpack.log" 2>&1
-check "cpack makes a .deb" test $? -eq 0
-deb=$(ls "$out"/package/*.deb 2>/dev/null | head -1)
-check "the package is named and versioned" test "$(dpkg-deb -f "$deb" Package Version 2>/dev/null | tr '\n' ' ')" = "Package: corvanthelix Version: 2.2.0 "
+check "the package builds and lintian finds no error or warning" "$source/scripts/package.sh" "$out"
+deb=$(ls "$out"/corvanthelix_*.deb 2>/dev/null | head -1)
+check "a debug symbols package comes with it" test -n "$(ls "$out"/corvanthelix-dbgsym_*.*deb 2>/dev/null)"
+check "the package is named, versioned and a game" \
+  test "$(dpkg-deb -f "$deb" Package Version Section 2>/dev/null | tr '\n' ' ')" = "Package: corvanthelix Version: 2.2.0 Section: games "
 depends=$(dpkg-deb -f "$deb" Depends 2>/dev/null)
-check "the package depends on Qt's widgets, not a bundled copy" grep -q 'libqt6widgets6' <<<"$depends"
-check "the package depends on the platform plugins" grep -q 'qt6-qpa-plugins' <<<"$depends"
-check "the package bundles no Qt library" bash -c "! dpkg-deb -c '$deb' | grep -q 'libQt6'"
+check "it depends on Qt's widgets and the platform plugins" grep -q 'libqt6widgets6.*qt6-qpa-plugins' <<<"$depends"
 root="$out/root"
 dpkg-deb -x "$deb" "$root" 2>/dev/null
-check "the package installs /usr/bin/corvanthelix" test -x "$root/usr/bin/corvanthelix"
-check "the package installs the desktop entry" test -s "$root/usr/share/applications/$id.desktop"
-check "every library of the installed binary resolves" bash -c "! ldd '$root/usr/bin/corvanthelix' | grep -q 'not found'"
+for file in usr/games/corvanthelix usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/48x48/apps/$id.png \
+            usr/share/man/man6/corvanthelix.6.gz usr/share/doc/corvanthelix/copyright; do
+  check "installs /$file" test -s "$root/$file"
+done
+check "the desktop entry validates" desktop-file-validate "$root/usr/share/applications/$id.desktop"
+check "the AppStream file validates" appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+check "the 48 pixel icon is 48 pixels" \
+  test "$(identify -format '%wx%h' "$root/usr/share/icons/hicolor/48x48/apps/$id.png")" = 48x48
+game="$root/usr/games/corvanthelix"
+check "the binary is stripped" bash -c "file '$game' | grep -q ', stripped'"
+check "the binary binds now, as hardening asks" bash -c "readelf -d '$game' | grep -q 'FLAGS.*BIND_NOW'"
+check "every library of the binary resolves" bash -c "! ldd '$game' | grep -q 'not found'"
+check "--version answers without a display" \
+  test "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" --version)" = "Corvanthelix 2.2.0"
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

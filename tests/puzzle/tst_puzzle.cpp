@@ -96,24 +96,16 @@ private slots:
         QCOMPARE(selection.inum2, 0);
     }
 
-    void stepCounter_data()
+    void picturesHaveSharpCopies()
     {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("9 to two digits") << "9" << "10";
-        QTest::newRow("beyond a 32-bit int") << "4294967296" << "4294967297";
-        QTest::newRow("not a number starts again") << "inf" << "1";
-    }
-
-    void stepCounter()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        MemoryBoard board;
-        board.setText(StepCounter(), before);
-        Selection selection;
-        click(board, selection, {1, 9});
-        QCOMPARE(board.text(StepCounter()), after);
+        // The tiles' resolutions, which are their hidden numbers, are what every
+        // other case here reads; the copies for HiDPI screens never decide one.
+        for (auto accessor : {pic1, pic2, pic3, pic4, pic5, pic6, pic7, pic8, pic9, picA, gamepic, numpic2, scoreshot}) {
+            const Picture *picture = accessor();
+            QVERIFY(picture && accessor() == picture); // read once, shared
+            QCOMPARE(picture->imageFor(2.0).size(), picture->size() * 2);
+            QCOMPARE(picture->imageFor(2.0).devicePixelRatio(), 2.0);
+        }
     }
 
     void finishedBoardNeverChoosesOrCounts()
@@ -152,8 +144,7 @@ private slots:
         QVERIFY(announced(board));
         QCOMPARE(board.beeps, 1);
         QCOMPARE(board.timerMode, 0);
-        QCOMPARE(board.wells, (std::array<const Picture *, 9>{picA(), picA(), picA(), picA(), picA(), picA(), picA(),
-                                                               picA(), picA()}));
+        QVERIFY(std::all_of(board.wells.begin(), board.wells.end(), [](const Picture *p) { return p == picA(); }));
         QCOMPARE(selection.inum1, 0);
         for (const char *control : {"EditField1", "ListBox1", "PushButton3", "PushButton2"})
             QVERIFY2(board.isEnabled(QString::fromLatin1(control)), control);
@@ -223,24 +214,6 @@ private slots:
         // The blue sums still show the old board until the next tick.
         QCOMPARE(board.text(QStringLiteral("StaticText1")), QStringLiteral("6"));
         QVERIFY(board.wells[0] != picA());
-    }
-
-    void dealtSolvedBoardIsAnnouncedWithNoSteps()
-    {
-        // Count the deals until one is the solved board, then replay them.
-        QRandomGenerator search(1);
-        int before = 0;
-        while (gridOf(Deal(search)) != Solved)
-            ++before;
-        QRandomGenerator random(1);
-        for (int i = 0; i < before; ++i)
-            Deal(random);
-        MemoryBoard board;
-        Selection selection;
-        NewGame(board, selection, random);
-        WatchTick(board, selection);
-        QVERIFY(announced(board));
-        QCOMPARE(board.text(StepCounter()), QStringLiteral("0"));
     }
 };
 

@@ -47,10 +47,10 @@ private slots:
         QTest::newRow("equal names keep their order") << 0 << Rows{{"ann", "1"}, {"ANN", "2"}}
                                                       << Rows{{"ann", "1"}, {"ANN", "2"}}
                                                       << Rows{{"ann", "1"}, {"ANN", "2"}};
+        const QString az = QString("a") + QChar(0) + "z", ab = QString("a") + QChar(0) + "b";
+        QTest::newRow("a NUL does not end a name") << 0 << Rows{{az, "1"}, {ab, "2"}} << Rows{{ab, "2"}, {az, "1"}}
+                                                   << Rows{{az, "1"}, {ab, "2"}};
         // Case folding covers every script; letters beyond ASCII follow z.
-        QTest::newRow("a NUL does not end a name") << 0 << Rows{{QString("a") + QChar(0) + "z", "1"}, {QString("a") + QChar(0) + "b", "2"}}
-                                                   << Rows{{QString("a") + QChar(0) + "b", "2"}, {QString("a") + QChar(0) + "z", "1"}}
-                                                   << Rows{{QString("a") + QChar(0) + "z", "1"}, {QString("a") + QChar(0) + "b", "2"}};
         QTest::newRow("names beyond ASCII") << 0 << Rows{{"éva", "1"}, {"zoe", "2"}, {"Émile", "3"}}
                                             << Rows{{"zoe", "2"}, {"Émile", "3"}, {"éva", "1"}}
                                             << Rows{{"éva", "1"}, {"Émile", "3"}, {"zoe", "2"}};

@@ -1,18 +1,20 @@
-// Corvanthelix - tests of the main and instructions windows, through their handlers.
-#include "platform/imagewell.h"
+// Corvanthelix - tests of the windows through their handlers, after the program's own start-up.
+#include "app/app.h"
+#include "app/menubar1.h"
+#include "app/startup.h"
 #include "platform/listbox.h"
 #include "platform/menubar.h"
-#include "platform/pictures.h"
 #include "scores/scorefile.h"
+#include "windows/aboutwindow.h"
 #include "windows/window1.h"
-#include "windows/window2.h"
 
 #include <QAccessible>
-#include <QFile>
+#include <QAction>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,7 +39,7 @@ QString cell(const Window1 &window, int row, int column)
 
 } // namespace
 
-class TestWindow1 : public QObject
+class TestWindows : public QObject
 {
     Q_OBJECT
 private:
@@ -66,37 +68,33 @@ private slots:
         QCOMPARE(cell(window, 3, 0), QStringLiteral("Zoë B"));
         QCOMPARE(cell(window, 3, 1), QStringLiteral("6"));
         QVERIFY(!window.findChild<QMessageBox *>());
-        QCOMPARE(Window1().scores().rowCount(), 4);
+    }
+
+    void troubleIsToldInOneWindow_data()
+    {
+        QTest::addColumn<bool>("hugeFile"); // else a parent that is a regular file
+        QTest::newRow("a score that cannot be saved, three times") << false;
+        QTest::newRow("a 100 GiB score file") << true;
     }
 
     void troubleIsToldInOneWindow()
     {
-        // A parent that is a regular file: nothing can be saved, and pressing
-        // Enter Score again brings the same window back rather than a new one.
+        QFETCH(bool, hugeFile);
         const QString blocked = m_data.filePath(QStringLiteral("blocked"));
-        QFile plain(blocked);
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(blocked + QStringLiteral("/data")));
+        QVERIFY(QFile(blocked).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::resize(scoreFile(), hugeFile ? qint64(100) << 30 : 0));
+        if (!hugeFile)
+            qputenv("XDG_DATA_HOME", QFile::encodeName(blocked + QStringLiteral("/data")));
         Window1 window;
         solve(window);
         for (int press = 0; press < 3; ++press)
             window.PushButton3_Action();
-        QCOMPARE(window.scores().rowCount(), 3);
+        QCOMPARE(window.scores().rowCount(), 3); // play goes on
         const auto messages = window.findChildren<QMessageBox *>();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0]->isVisible() && !messages[0]->isModal());
-        QVERIFY(messages[0]->text().contains(QStringLiteral("Not a directory")));
-        QVERIFY(messages[0]->text().contains(blocked));
-    }
-
-    void scoreFileTooLargeIsToldAndPlayGoesOn()
-    {
-        QVERIFY(QFile::resize(scoreFile(), qint64(100) << 30));
-        Window1 window;
-        auto *message = window.findChild<QMessageBox *>();
-        QVERIFY(message && message->text().contains(QStringLiteral("could not be read")));
-        QCOMPARE(window.scores().rowCount(), 0);
-        QVERIFY(QFile::resize(scoreFile(), 0));
+        QVERIFY(messages[0]->text().contains(hugeFile ? QStringLiteral("could not be read") : blocked));
+        QFile::resize(scoreFile(), 0);
     }
 
     void scoreTableSortsAndRemovesOnlyWhenEnabled()
@@ -119,32 +117,6 @@ private slots:
         }
     }
 
-    void instructionsAndBackKeepTheGame()
-    {
-        Window1 *main = Window1::instance();
-        for (int well : {1, 2, 4}) // an interchange, and a pending choice
-            main->ImageWell_MouseDown(well, 0, 0);
-        main->PushButton1_Action();
-        Window2 *instructions = Window2::instance();
-        QVERIFY(main->isHidden() && instructions->isVisible());
-        QVERIFY(!(instructions->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint)));
-
-        instructions->PushButton1_Action();
-        QVERIFY(instructions->isHidden() && main->isVisible());
-        QCOMPARE(main->board().picture(1), pic1());
-        QCOMPARE(main->board().text(QStringLiteral("StaticText17")), QStringLiteral("1"));
-        QCOMPARE(main->selection.inum1, 7);
-
-        main->PushButton1_Action();
-        QCOMPARE(Window2::instance(), instructions);
-        QVERIFY(QTest::qWaitForWindowActive(instructions));
-        QTest::keyClick(instructions, Qt::Key_Return);
-        QTRY_VERIFY(main->isVisible());
-        QVERIFY(instructions->isHidden());
-        main->PushButton1_Action();
-        QVERIFY(instructions->close()); // quitting closes it; it must not refuse
-    }
-
     void everyControlHasASpokenName()
     {
         Window1 window;
@@ -158,36 +130,51 @@ private slots:
             QVERIFY2(names.contains(QString::fromLatin1(name)), name);
     }
 
-    void editCommandsActOnTheNameFieldOnly_data()
-    {
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("cut, paste twice") << QStringList{"EditSelectAll", "EditCut", "EditPaste", "EditPaste"}
-                                          << "AnnAnn";
-        QTest::newRow("clear, undo") << QStringList{"EditSelectAll", "EditClear", "EditUndo"} << "Ann";
-        QTest::newRow("clear without a selection") << QStringList{"EditClear"} << "Ann";
-    }
-
     void editCommandsActOnTheNameFieldOnly()
     {
-        QFETCH(QStringList, commands);
-        QFETCH(QString, text);
         Window1 window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *field = find<QLineEdit>(&window, "EditField1");
         field->setFocus();
         QTest::keyClicks(field, QStringLiteral("Ann"));
-        for (const QString &command : commands)
-            QVERIFY(RunTextFieldCommand(command));
-        QCOMPARE(field->text(), text);
-
+        for (const char *command : {"EditSelectAll", "EditCut", "EditPaste", "EditPaste", "EditSelectAll", "EditClear", "EditUndo"})
+            QVERIFY(RunTextFieldCommand(QString::fromLatin1(command)));
+        QCOMPARE(field->text(), QStringLiteral("AnnAnn"));
         find(&window, "PushButton2")->setFocus();
         for (const char *command : {"EditSelectAll", "EditCut", "EditPaste", "EditClear", "EditUndo"})
             QVERIFY(!RunTextFieldCommand(QString::fromLatin1(command)));
-        QCOMPARE(field->text(), text);
+        QCOMPARE(field->text(), QStringLiteral("AnnAnn"));
+    }
+
+    void aboutShowsOneWindow()
+    {
+        QAction *about = MenuBar1::instance()->item(QStringLiteral("AboutCorvanthelix"));
+        about->trigger();
+        AboutWindow *first = AboutWindow::instance();
+        about->trigger();
+        QCOMPARE(AboutWindow::instance(), first);
+        const QLabel *label = first->findChild<QLabel *>();
+        const QStringList lines = label->text().split(u'\n');
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[2], QStringLiteral("2.2.0"));
+        QVERIFY(label->fontMetrics().horizontalAdvance(lines[5]) <= label->width()); // the closing line fits
+        QVERIFY(Window1::instance()->isVisible()); // not modal, nothing hidden
+
+        first->showMinimized(); // About brings it back
+        about->trigger();
+        QVERIFY(!first->isMinimized());
+        const QPointer<AboutWindow> closed = first;
+        first->close(); // and is gone: the next About makes a new one
+        QTRY_VERIFY(!closed);
     }
 };
 
-QTEST_MAIN(TestWindow1)
-#include "tst_window1.moc"
+int main(int argc, char **argv)
+{
+    App app(argc, argv);
+    StartUp(app); // the program's own start-up, without its event loop
+    TestWindows test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_windows.moc"

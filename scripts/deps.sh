@@ -12,7 +12,7 @@ case "${1:-}" in
     wanted=("${build[@]}")
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then wanted+=("${x11[@]}"); fi ;;
   install) wanted=("${build[@]}") ;;
-  test) wanted=("${build[@]}" "${x11[@]}" "${package[@]}" xdotool e2fsprogs desktop-file-utils appstream file) ;;
+  test) wanted=("${build[@]}" "${x11[@]}" "${package[@]}" xdotool dbus-daemon python3-pyatspi e2fsprogs desktop-file-utils appstream file) ;;
   bench) wanted=("${build[@]}" "${x11[@]}") ;;
   package) wanted=("${package[@]}" cmake qt6-base-dev) ;;
   *) echo "usage: $0 run|test|bench|package|install" >&2; exit 2 ;;

@@ -5,6 +5,10 @@
 
 class Picture;
 
+// A well with a handler for mouse-down is a button to keyboard and screen
+// reader players too: Space or Return on it, or a screen reader's press
+// action, is a mouse-down. It shows the style's focus frame only while its
+// focus came from the keyboard, so a mouse player sees just the picture.
 class ImageWell : public QWidget
 {
     Q_OBJECT
@@ -14,6 +18,13 @@ public:
     // The picture object that was set comes back unchanged; the well does not own it.
     const Picture *picture() const { return m_picture; }
     void setPicture(const Picture *picture);
+    // Pictures are drawn this many times their own size (larger system fonts).
+    void setScale(qreal scale);
+
+    bool isPressable() const;
+    bool showsFocusFrame() const { return hasFocus() && m_keyboardFocus; }
+    // What Space, Return and the press action do: a mouse-down in the middle.
+    void press();
 
 signals:
     // Position inside the well. A quick second click reaches Qt as a
@@ -23,7 +34,12 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     const Picture *m_picture = nullptr;
+    qreal m_scale = 1.0;
+    bool m_keyboardFocus = false;
 };

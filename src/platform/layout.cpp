@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <cmath>
 
 namespace {
 
@@ -25,22 +26,53 @@ void speakText(QLabel *label)
         label->setAccessibleName(text.isEmpty() ? line : line + QStringLiteral(", ") + text);
 }
 
-QFont fontOf(const ControlRow &row)
+QFont fontOf(const ControlRow &row, qreal scale)
 {
     QFont font = QApplication::font();
     if (row.pointSize > 0)
-        font.setPointSize(row.pointSize);
+        font.setPointSizeF(row.pointSize * scale);
     font.setBold(row.bold);
     font.setItalic(row.italic);
     return font;
 }
 
-void applyTextColor(QWidget *widget, QRgb color, QPalette::ColorRole role)
+// WCAG's relative luminance and contrast ratio.
+double luminance(const QColor &color)
+{
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The layout's colours are made for a light background and stay exactly as
+// they are there. On a dark one, black becomes the palette's own text colour
+// and every other colour the first lighter shade of its hue that reads at
+// 4.5:1 or better.
+QColor readable(QRgb designed, const QPalette &palette, QPalette::ColorRole text, QPalette::ColorRole background)
+{
+    const QColor behind = palette.color(background);
+    if (behind.lightness() >= 128)
+        return QColor::fromRgb(designed);
+    if (designed == qRgb(0, 0, 0))
+        return palette.color(text);
+    QColor shade = QColor::fromRgb(designed);
+    for (double toWhite = 0.05; contrast(shade, behind) < 4.5 && toWhite <= 1.0; toWhite += 0.05)
+        shade.setRgbF(qRed(designed) / 255.0 * (1 - toWhite) + toWhite, qGreen(designed) / 255.0 * (1 - toWhite) + toWhite,
+                      qBlue(designed) / 255.0 * (1 - toWhite) + toWhite);
+    return shade;
+}
+
+void applyTextColor(QWidget *widget, QRgb color, QPalette::ColorRole role, QPalette::ColorRole background)
 {
     if (qAlpha(color) == 0)
         return;
     QPalette palette = widget->palette();
-    palette.setColor(role, QColor::fromRgb(color));
+    palette.setColor(role, readable(color, palette, role, background));
     widget->setPalette(palette);
 }
 
@@ -52,7 +84,7 @@ QLabel *createLabel(QWidget *parent, const ControlRow &row, bool multiLine)
     label->setWordWrap(multiLine);
     label->setAlignment(row.alignment | (multiLine ? Qt::AlignTop : Qt::AlignVCenter));
     label->setText(QString::fromUtf8(row.text));
-    applyTextColor(label, row.textColor, QPalette::WindowText);
+    applyTextColor(label, row.textColor, QPalette::WindowText, QPalette::Window);
     return label;
 }
 
@@ -77,10 +109,13 @@ QLineEdit *createEditField(QWidget *parent, const ControlRow &row)
 {
     auto *field = new QLineEdit(QString::fromUtf8(row.text), parent);
     field->setAlignment(row.alignment);
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    field->setPalette(palette);
-    applyTextColor(field, row.textColor, QPalette::Text);
+    // Black on white, as laid out, unless the desktop's palette is dark.
+    if (field->palette().color(QPalette::Base).lightness() >= 128) {
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        field->setPalette(palette);
+    }
+    applyTextColor(field, row.textColor, QPalette::Text, QPalette::Base);
     return field;
 }
 
@@ -94,7 +129,29 @@ QObject *createTimer(QWidget *parent, const ControlRow &row)
 
 } // namespace
 
-QObject *CreateControl(QWidget *parent, const ControlRow &row)
+qreal LayoutScale()
+{
+    // Measured rather than read from the point size, so that a wider family
+    // grows the layout as a larger size does.
+    const QFontMetricsF system(QApplication::font()), designed(QFont(QStringLiteral("Sans Serif"), 9));
+    const QString sample = QStringLiteral("Number of Steps: 0123456789");
+    const qreal scale = std::max(system.horizontalAdvance(sample) / designed.horizontalAdvance(sample),
+                                 system.height() / designed.height());
+    return std::max(scale, 1.0);
+}
+
+QRect Scaled(const QRect &rect, qreal scale)
+{
+    if (scale == 1.0)
+        return rect;
+    // Text does not grow quite in proportion to its size, and some boxes were
+    // laid out to the pixel: the boxes grow a little more than the text.
+    scale *= 1.05;
+    return QRect(qRound(rect.x() * scale), qRound(rect.y() * scale), qRound(rect.width() * scale),
+                 qRound(rect.height() * scale));
+}
+
+QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale)
 {
     if (row.kind == ControlKind::Timer) {
         QObject *timer = createTimer(parent, row);
@@ -107,6 +164,7 @@ QObject *CreateControl(QWidget *parent, const ControlRow &row)
     case ControlKind::ImageWell: {
         auto *well = new ImageWell(parent);
         well->setPicture(row.picture ? row.picture() : nullptr);
+        well->setScale(Scaled(row.geometry, scale).width() / qreal(row.geometry.width()));
         widget = well;
         break;
     }
@@ -130,8 +188,8 @@ QObject *CreateControl(QWidget *parent, const ControlRow &row)
         break;
     }
     widget->setObjectName(QString::fromLatin1(row.name));
-    widget->setGeometry(row.geometry);
-    widget->setFont(fontOf(row));
+    widget->setGeometry(Scaled(row.geometry, scale));
+    widget->setFont(fontOf(row, scale));
     widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
     if (auto *label = qobject_cast<QLabel *>(widget); label && *row.accessibleName) {
         label->setProperty(AccessibleLine, label->accessibleName());

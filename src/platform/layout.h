@@ -44,9 +44,17 @@ struct WindowSettings
     bool minimiseButton;
 };
 
+// The layout tables are drawn for the system font Qt's own theme gives on
+// Debian: Sans Serif at 9 points. A larger system font grows each window and
+// everything in it by this one factor, so no text is cut; with that font, or
+// a smaller one, it is 1 and nothing changes.
+qreal LayoutScale();
+QRect Scaled(const QRect &rect, qreal scale);
+
 // Creates the control under its name as a child of parent and applies every
-// setting of its row (image wells get their picture before the rest).
-QObject *CreateControl(QWidget *parent, const ControlRow &row);
+// setting of its row, at the given scale (image wells get their picture
+// before the rest).
+QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale = 1.0);
 
 // A label's or an edit field's text.
 QString ControlText(const QWidget *control);

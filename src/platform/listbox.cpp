@@ -2,6 +2,7 @@
 #include "platform/listbox.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -135,6 +136,26 @@ void ListBox::applyColumnWidths()
             header()->resizeSection(column, width);
         used += width;
     }
+}
+
+void ListBox::clickHeading(int column)
+{
+    if (!model() || column < 0 || column >= model()->columnCount())
+        return;
+    const bool again = header()->sortIndicatorSection() == column;
+    const Qt::SortOrder order = again && header()->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder
+                                                                                             : Qt::AscendingOrder;
+    header()->setSortIndicator(column, order);
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex current = currentIndex();
+    if (event->key() == Qt::Key_Delete && current.isValid())
+        return emit cellClick(current.row(), current.column(), -1, -1);
+    if (event->modifiers() == Qt::ControlModifier && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9)
+        return clickHeading(event->key() - Qt::Key_1);
+    QTreeView::keyPressEvent(event);
 }
 
 void ListBox::mousePressEvent(QMouseEvent *event)

@@ -10,6 +10,7 @@
 Window::Window(const WindowSettings &settings, QWidget *parent)
     : QMainWindow(parent)
     , m_content(new QWidget(this))
+    , m_scale(LayoutScale())
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (settings.closeButton)
@@ -22,7 +23,7 @@ Window::Window(const WindowSettings &settings, QWidget *parent)
     if (Application *app = Application::instance(); app && app->menuBar())
         app->menuBar()->attachTo(this);
 
-    m_content->setFixedSize(settings.width, settings.height);
+    m_content->setFixedSize(Scaled(QRect(0, 0, settings.width, settings.height), m_scale).size());
     m_content->installEventFilter(this);
     setCentralWidget(m_content);
     // The window takes exactly the content plus the menu bar, and cannot be
@@ -33,7 +34,7 @@ Window::Window(const WindowSettings &settings, QWidget *parent)
 void Window::createControls(std::span<const ControlRow> table)
 {
     for (const ControlRow &row : table) {
-        QObject *control = CreateControl(m_content, row);
+        QObject *control = CreateControl(m_content, row, m_scale);
         m_controls.insert(control->objectName(), control);
     }
 }

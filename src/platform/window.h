@@ -36,5 +36,6 @@ protected:
 
 private:
     QWidget *m_content;
+    qreal m_scale; // of the layout, for the system font
     QHash<QString, QObject *> m_controls;
 };

@@ -2,6 +2,7 @@
 #include "windows/window1.h"
 
 #include "platform/datafolder.h"
+#include "platform/focusgrid.h"
 #include "platform/imagewell.h"
 #include "platform/listbox.h"
 #include "platform/timer.h"
@@ -10,10 +11,12 @@
 #include "scores/scorefile.h"
 #include "windows/window2.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QPointer>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -111,6 +114,16 @@ void Window1::CreateControls0()
     connect(control<QPushButton>(QStringLiteral("PushButton3")), &QPushButton::clicked, this,
             &Window1::PushButton3_Action);
     connect(this, &Window::mouseDown, this, &Window1::Event_MouseDown);
+
+    // Keyboard play: the grid is one Tab stop and has the focus at the start;
+    // Return in the name field presses Enter Score.
+    new FocusGrid(QList<QWidget *>(m_wells.begin(), m_wells.end()), 3, this);
+    m_wells[0]->setFocus();
+    auto *enter = control<QPushButton>(QStringLiteral("PushButton3"));
+    connect(control<QLineEdit>(QStringLiteral("EditField1")), &QLineEdit::returnPressed, enter, [enter] {
+        if (enter->isEnabled())
+            enter->click();
+    });
 }
 
 bool Window1::ImageWell_MouseDown(int well, int, int)
@@ -120,7 +133,23 @@ bool Window1::ImageWell_MouseDown(int well, int, int)
 
 void Window1::Timer1_Action()
 {
+    const bool watching = m_timer->mode() != Timer::Off;
     WatchTick(*m_board, selection);
+    if (watching && m_timer->mode() == Timer::Off)
+        announceSolved();
+}
+
+void Window1::announceSolved()
+{
+    // "DONE" and the beep reach the eye and the ear; a screen reader speaks a
+    // change of focus. So a player who plays by keyboard or listens is taken
+    // to the name field, whose name now says the board is solved. A mouse
+    // player's focus stays where it was.
+    auto *field = control<QLineEdit>(QStringLiteral("EditField1"));
+    field->setAccessibleName(QStringLiteral("Solved in %1 steps. Name").arg(m_board->text(StepCounter())));
+    const auto *well = qobject_cast<const ImageWell *>(QApplication::focusWidget());
+    if (QAccessible::isActive() || testAttribute(Qt::WA_KeyboardFocusChange) || (well && well->showsFocusFrame()))
+        field->setFocus(Qt::OtherFocusReason);
 }
 
 void Window1::PushButton1_Action()
@@ -132,6 +161,7 @@ void Window1::PushButton1_Action()
 void Window1::PushButton2_Action()
 {
     NewGame(*m_board, selection, m_random);
+    control<QLineEdit>(QStringLiteral("EditField1"))->setAccessibleName(QStringLiteral("Name"));
 }
 
 void Window1::ListBox1_Open()

@@ -65,6 +65,8 @@ protected:
 
 private:
     void CreateControls0();
+    // Lets a keyboard or screen reader player know the board is solved.
+    void announceSolved();
     // Tells the player about a score file trouble, in one window kept up to date.
     void tell(const QString &title, const QString &text);
 

@@ -7,8 +7,10 @@
 #include "scores/scorefile.h"
 #include "windows/aboutwindow.h"
 #include "windows/window1.h"
+#include "windows/window2.h"
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,6 +19,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 namespace {
 
@@ -35,6 +38,44 @@ void solve(Window1 &window)
 QString cell(const Window1 &window, int row, int column)
 {
     return window.scores().index(row, column).data().toString();
+}
+
+// WCAG 2: relative luminance, and the contrast a text needs (large text is
+// 18 points, or 14 bold).
+double luminance(const QColor &c)
+{
+    auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+QString contrastFault(const QWidget *widget, QPalette::ColorRole text, QPalette::ColorRole background)
+{
+    const double a = luminance(widget->palette().color(QPalette::Active, text));
+    const double b = luminance(widget->palette().color(QPalette::Active, background));
+    const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    const QFont font = widget->font();
+    const double needed = font.pointSizeF() >= 18 || (font.bold() && font.pointSizeF() >= 14) ? 3.0 : 4.5;
+    return ratio >= needed ? QString() : QStringLiteral("%1: %2:1").arg(widget->objectName()).arg(ratio, 0, 'f', 2);
+}
+
+// Whether the ink of a label's or a button's text lies inside its box.
+QString fitFault(const QWidget *widget)
+{
+    const auto *label = qobject_cast<const QLabel *>(widget);
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    const QString text = label ? label->text() : button ? button->text() : QString();
+    const QFontMetrics metrics(widget->font());
+    const QRect box = label ? label->contentsRect() : widget->rect().adjusted(2, 2, -2, -2);
+    // Ink rather than line height: "DONE" has no descent to lose.
+    const QRect ink = metrics.tightBoundingRect(text);
+    const int baseline = (box.height() - metrics.height()) / 2 + metrics.ascent();
+    const QSize size = label && label->wordWrap()
+        ? metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20), Qt::TextWordWrap, text).size()
+        : QSize(metrics.horizontalAdvance(text), std::max(baseline + ink.bottom() + 1, box.height() - baseline - ink.top()));
+    if (text.isEmpty() || (size.width() <= box.width() && size.height() <= box.height()))
+        return {};
+    return QStringLiteral("%1 \"%2\": %3x%4 in %5x%6").arg(widget->objectName(), text.left(20)).arg(size.width())
+        .arg(size.height()).arg(box.width()).arg(box.height());
 }
 
 } // namespace
@@ -128,6 +169,56 @@ private slots:
         QVERIFY(!names.contains(QString()));
         for (const char *name : {"Tile, row 1, column 2", "Top row sum, 13", "Top row target, 6", "Number of steps, 0"})
             QVERIFY2(names.contains(QString::fromLatin1(name)), name);
+    }
+
+    void textsReadAndFit_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<qreal>("fontScale");
+        QTest::newRow("light palette, default font") << false << 1.0;
+        QTest::newRow("dark palette, default font") << true << 1.0;
+        QTest::newRow("light palette, font 1.5 times") << false << 1.5;
+        QTest::newRow("dark palette, font twice") << true << 2.0;
+    }
+
+    void textsReadAndFit()
+    {
+        QFETCH(bool, dark);
+        QFETCH(qreal, fontScale);
+        const QPalette light = QApplication::palette();
+        const QFont font = QApplication::font();
+        QPalette palette = light;
+        for (auto [role, colour] : {std::pair{QPalette::Window, 0x222222}, {QPalette::WindowText, 0xEEEEEE},
+                                    {QPalette::Base, 0x2A2A2A}, {QPalette::Text, 0xEEEEEE},
+                                    {QPalette::Button, 0x333333}, {QPalette::ButtonText, 0xEEEEEE}})
+            palette.setColor(role, QColor::fromRgb(QRgb(colour)));
+        QApplication::setPalette(dark ? palette : light);
+        QFont larger = font;
+        larger.setPointSizeF(font.pointSizeF() * fontScale);
+        QApplication::setFont(larger);
+
+        Window1 main;
+        Window2 instructions;
+        AboutWindow about;
+        main.Timer1_Action(); // the sums too
+        QStringList faults;
+        for (const Window *window : {static_cast<Window *>(&main), static_cast<Window *>(&instructions),
+                                     static_cast<Window *>(&about)})
+            for (const QWidget *widget : window->content()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                faults << fitFault(widget);
+                if (qobject_cast<const QLabel *>(widget))
+                    faults << contrastFault(widget, QPalette::WindowText, QPalette::Window);
+                else if (qobject_cast<const QAbstractButton *>(widget))
+                    faults << contrastFault(widget, QPalette::ButtonText, QPalette::Button);
+                else if (qobject_cast<const QAbstractScrollArea *>(widget) || qobject_cast<const QLineEdit *>(widget))
+                    faults << contrastFault(widget, QPalette::Text, QPalette::Base);
+            }
+        QApplication::setPalette(light);
+        QApplication::setFont(font);
+        faults.removeAll(QString());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        if (!dark && fontScale == 1.0) // the colours as laid out
+            QCOMPARE(find<QLabel>(&main, "StaticText1")->palette().color(QPalette::WindowText), QColor(0x3C, 0x20, 0xCF));
     }
 
     void editCommandsActOnTheNameFieldOnly()

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Starts the game on its own X server and session bus, with the
+# accessibility bus a screen reader uses, and runs a11y.py against it.
+#   a11y.sh path/to/corvanthelix
+set -uo pipefail
+if [ -z "${A11Y_OWN_BUS:-}" ]; then
+  exec env A11Y_OWN_BUS=1 dbus-run-session -- "$0" "$@"
+fi
+game=$1
+work=$(mktemp -d)
+trap 'kill $game_pid $bus_pid $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+/usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
+bus_pid=$!
+sleep 0.5
+"$game" 2>"$work/game.log" &
+game_pid=$!
+# A focus change is spoken only in the active window.
+xdotool search --sync --onlyvisible --name "^Corvanthelix$" windowfocus --sync
+/usr/bin/python3 "$(dirname "$0")/a11y.py"

@@ -66,9 +66,12 @@ protected:
 
 } // namespace
 
+void InstallListBoxAccessibility(); // in listboxaccessible.cpp
+
 ListBox::ListBox(QWidget *parent)
     : QTreeView(parent)
 {
+    InstallListBoxAccessibility();
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true); // keeps a list of a million rows cheap to lay out

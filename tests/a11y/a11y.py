@@ -85,10 +85,15 @@ def main():
     check("the sums follow: 'Top row sum, 6'", wait(steps(frame, "Top row sum, 6")))
     check("the solved board is announced: the focus moves to 'Solved in 6 steps. Name'",
           wait(lambda: "Solved in 6 steps. Name" in heard))
-    for heading in ():
-        header = find(frame, "table column header", heading)
-        check(f"the heading '{heading}' can sort the table", header is not None and "Sort" in action_names(header))
-
+    table = lambda: find(frame, "table", "Score table")
+    heading = lambda text: find(table(), "table column header", text)
+    first = lambda column: table().queryTable().getAccessibleAt(0, column).name
+    check("the headings have a sort action", all("Sort" in action_names(heading(h)) for h in ("Name", "Score")))
+    press(heading("Score"), "Sort")
+    press(heading("Score"), "Sort")
+    check("sorting by Score twice puts 9 first", wait(lambda: first(1) == "9"))
+    press(heading("Name"), "Sort")
+    check("then sorting by Name puts Ann first", wait(lambda: first(0) == "Ann"))
 
 if __name__ == "__main__":
     main()

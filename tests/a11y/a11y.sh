@@ -15,7 +15,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir "$XDG_DATA_HOME"
+printf 'Ann,7\nZoe,9\n' >"$XDG_DATA_HOME/Corvanthelix.txt"
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
 bus_pid=$!
 sleep 0.5

@@ -158,6 +158,30 @@ private slots:
         }
     }
 
+    void keyboardReachesEverything()
+    {
+        Window1 window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        solve(window); // everything enabled
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // from the top-left tile
+        QStringList chain;
+        for (int stop = 0; stop < 7; ++stop) {
+            chain << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(chain, (QStringList{"ImageWell2", "PushButton1", "PushButton2", "ListBox1", "PushButton3", "EditField1",
+                                     "ImageWell2"}));
+        auto *list = find<ListBox>(&window, "ListBox1");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_2, Qt::ControlModifier);
+        QTest::keyClick(list, Qt::Key_2, Qt::ControlModifier); // descending: 12 first
+        QTest::keyClick(list, Qt::Key_Up); // the current row followed Ann down; back to the top
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(window.scores().rowCount(), 1);
+        QCOMPARE(cell(window, 0, 1), QStringLiteral("7"));
+    }
+
     void everyControlHasASpokenName()
     {
         Window1 window;

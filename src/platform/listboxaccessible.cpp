@@ -1,0 +1,238 @@
+// Corvanthelix - the list box as assistive technology sees it.
+//
+// Qt's own table accessibility gives column headings no action, so a screen
+// reader player could not sort. This one is the same table (headings first,
+// then the cells row by row, as the view numbers them in its focus events)
+// with a "Sort" action on each heading that does what a click on it does.
+#include "platform/listbox.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <QHeaderView>
+
+namespace {
+
+class ListBoxAccessible;
+
+// A heading (row -1) or a cell, read live from the model.
+class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface, public QAccessibleActionInterface
+{
+public:
+    CellAccessible(ListBox *list, int row, int column) : m_list(list), m_row(row), m_column(column) {}
+
+    bool isValid() const override
+    {
+        return m_list && m_list->model() && m_row < m_list->model()->rowCount() && m_column < m_list->model()->columnCount();
+    }
+    QObject *object() const override { return nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_list); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return heading() ? QAccessible::ColumnHeader : QAccessible::Cell; }
+    void setText(QAccessible::Text, const QString &) override {}
+
+    QString text(QAccessible::Text type) const override
+    {
+        if (type != QAccessible::Name || !isValid())
+            return {};
+        if (heading())
+            return m_list->model()->headerData(m_column, Qt::Horizontal).toString();
+        return m_list->model()->index(m_row, m_column).data(Qt::AccessibleTextRole).toString();
+    }
+
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        if (heading()) {
+            QHeaderView *header = m_list->header();
+            const QRect section(header->sectionViewportPosition(m_column), 0, header->sectionSize(m_column), header->height());
+            return QRect(header->viewport()->mapToGlobal(section.topLeft()), section.size());
+        }
+        const QRect cell = m_list->visualRect(m_list->model()->index(m_row, m_column));
+        return QRect(m_list->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !isValid() || !m_list->isVisible() || rect().isEmpty();
+        if (heading() || state.invisible)
+            return state;
+        const QModelIndex index = m_list->model()->index(m_row, m_column);
+        state.selectable = state.focusable = true;
+        state.selected = isSelected();
+        state.focused = m_list->hasFocus() && m_list->currentIndex() == index;
+        return state;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface *>(this);
+        if (type == QAccessible::ActionInterface && heading())
+            return static_cast<QAccessibleActionInterface *>(this);
+        return nullptr;
+    }
+
+    bool isSelected() const override
+    {
+        return !heading() && isValid() && m_list->selectionModel()
+               && m_list->selectionModel()->isSelected(m_list->model()->index(m_row, m_column));
+    }
+    QList<QAccessibleInterface *> columnHeaderCells() const override;
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return m_column; }
+    int rowIndex() const override { return m_row; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override { return parent(); }
+
+    static QString sortAction() { return QStringLiteral("Sort"); }
+    QStringList actionNames() const override { return {sortAction()}; }
+    QString localizedActionDescription(const QString &) const override
+    {
+        return QStringLiteral("Sorts the table by this column; again reverses the order");
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == sortAction() && m_list && m_list->isEnabled())
+            m_list->clickHeading(m_column);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    bool heading() const { return m_row < 0; }
+
+    QPointer<ListBox> m_list;
+    int m_row;
+    int m_column;
+};
+
+class ListBoxAccessible : public QAccessibleWidget, public QAccessibleTableInterface
+{
+public:
+    explicit ListBoxAccessible(QWidget *list) : QAccessibleWidget(list, QAccessible::Table) {}
+    ~ListBoxAccessible() override { forgetCells(0); }
+
+    ListBox *list() const { return static_cast<ListBox *>(widget()); }
+    QAbstractItemModel *model() const { return list()->model(); }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    int columnCount() const override { return model() ? model()->columnCount() : 0; }
+    int rowCount() const override { return model() ? model()->rowCount() : 0; }
+    int childCount() const override { return columnCount() * (rowCount() + 1); }
+
+    // Row -1 is the headings.
+    QAccessibleInterface *cell(int row, int column) const
+    {
+        if (column < 0 || column >= columnCount() || row < -1 || row >= rowCount())
+            return nullptr;
+        const int index = (row + 1) * columnCount() + column;
+        if (const QAccessible::Id id = m_cells.value(index))
+            return QAccessible::accessibleInterface(id);
+        auto *created = new CellAccessible(list(), row, column);
+        m_cells.insert(index, QAccessible::registerAccessibleInterface(created));
+        return created;
+    }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const int columns = columnCount();
+        return columns ? cell(index / columns - 1, index % columns) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        auto *other = const_cast<QAccessibleInterface *>(child);
+        const auto *cell = other ? other->tableCellInterface() : nullptr;
+        return cell && other->parent() && other->parent()->object() == object()
+                   ? (cell->rowIndex() + 1) * columnCount() + cell->columnIndex()
+                   : -1;
+    }
+
+    QAccessibleInterface *cellAt(int row, int column) const override { return cell(row, column); }
+    QAccessibleInterface *caption() const override { return nullptr; }
+    QAccessibleInterface *summary() const override { return nullptr; }
+    QString columnDescription(int column) const override
+    {
+        return model() ? model()->headerData(column, Qt::Horizontal).toString() : QString();
+    }
+    QString rowDescription(int) const override { return {}; }
+
+    QList<int> selectedRows() const override
+    {
+        QList<int> rows;
+        if (list()->selectionModel())
+            for (const QModelIndex &index : list()->selectionModel()->selectedRows())
+                rows << index.row();
+        return rows;
+    }
+    int selectedRowCount() const override { return int(selectedRows().size()); }
+    QList<QAccessibleInterface *> selectedCells() const override
+    {
+        QList<QAccessibleInterface *> cells;
+        for (int row : selectedRows())
+            for (int column = 0; column < columnCount(); ++column)
+                cells << cell(row, column);
+        return cells;
+    }
+    int selectedCellCount() const override { return selectedRowCount() * columnCount(); }
+    bool isRowSelected(int row) const override { return selectedRows().contains(row); }
+    int selectedColumnCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    // Selecting from outside would bypass the table's one rule, that a click removes a row.
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+
+    // Rows come and go and move; the headings stay.
+    void modelChange(QAccessibleTableModelChangeEvent *) override { forgetCells(columnCount()); }
+
+private:
+    // Forgets the cells from that child index on.
+    void forgetCells(int from)
+    {
+        for (auto it = m_cells.begin(); it != m_cells.end();) {
+            if (it.key() < from) {
+                ++it;
+                continue;
+            }
+            QAccessible::deleteAccessibleInterface(it.value());
+            it = m_cells.erase(it);
+        }
+    }
+
+    mutable QHash<int, QAccessible::Id> m_cells; // by child index
+};
+
+QList<QAccessibleInterface *> CellAccessible::columnHeaderCells() const
+{
+    auto *table = static_cast<ListBoxAccessible *>(QAccessible::queryAccessibleInterface(m_list));
+    return heading() || !table ? QList<QAccessibleInterface *>() : QList<QAccessibleInterface *>{table->cell(-1, m_column)};
+}
+
+QAccessibleInterface *listBoxFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ListBox"))
+        return new ListBoxAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallListBoxAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(listBoxFactory), true);
+    Q_UNUSED(installed);
+}

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Prints the benchmark figures: start-up against a bare Qt window (offscreen
 # and under Xvfb), the CPU an idle game uses, and the score file at 10k, 100k
-# and 1M lines. `make bench` builds in Release and runs this.
+# and 1M lines. `./build.sh bench` builds in Release and runs this.
 #   bench/run.sh BUILD [RUNS]      IDLE_SECONDS=60 by default
 set -euo pipefail
 build=$1
-runs=${2:-11}
+runs=${2:-31}
 idle=${IDLE_SECONDS:-60}
 bench="$build/bench"
 game="$build/src/app/corvanthelix"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots on a virtual X server: the main window after
-# a few moves, the instructions and the About window, at 100% and 200%.
+# a few moves, the instructions and the About window, at 100% and 200%, and
+# the solved main window under a dark palette with a 12-point font (qt6ct).
 #   scripts/screenshots.sh path/to/corvanthelix docs/
 set -euo pipefail
 game=$1
@@ -45,4 +46,21 @@ for scale in 1 2; do
   xdotool key ctrl+q
   wait "$game_pid" || true
 done
+# A dark desktop with larger text, as qt6ct gives it.
+mkdir -p "$work/config/qt6ct"
+printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n[Fonts]\ngeneral="DejaVu Sans,12,-1,5,50,0,0,0,0,0"\n' \
+  >"$work/config/qt6ct/qt6ct.conf"
+XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORMTHEME=qt6ct "$game" &
+game_pid=$!
+for _ in $(seq 100); do [ -n "$(window Corvanthelix)" ] && break; sleep 0.1; done
+eval "$(xdotool getwindowgeometry --shell "$(window Corvanthelix)")"
+side=$((WIDTH)) top=$((Y + HEIGHT - WIDTH))
+for well in 1 2 2 6 4 5 5 9 6 7 7 9; do
+  xdotool mousemove $((X + (247 + (well - 1) % 3 * 41) * side / 800)) $((top + (246 + (well - 1) / 3 * 41) * side / 800)) click 1
+  sleep 0.2
+done
+sleep 0.8
+capture Corvanthelix "$out/dark.png"
+xdotool key ctrl+q
+wait "$game_pid" || true
 echo "Screenshots in $out"

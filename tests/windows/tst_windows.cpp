@@ -9,7 +9,6 @@
 #include "windows/window1.h"
 #include "windows/window2.h"
 
-#include <QAccessible>
 #include <QAbstractButton>
 #include <QAction>
 #include <QHeaderView>
@@ -180,19 +179,6 @@ private slots:
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(window.scores().rowCount(), 1);
         QCOMPARE(cell(window, 0, 1), QStringLiteral("7"));
-    }
-
-    void everyControlHasASpokenName()
-    {
-        Window1 window;
-        window.Timer1_Action();
-        QStringList names;
-        for (const ControlRow &row : Window1::Controls)
-            if (auto *widget = find(&window, row.name))
-                names << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        QVERIFY(!names.contains(QString()));
-        for (const char *name : {"Tile, row 1, column 2", "Top row sum, 13", "Top row target, 6", "Number of steps, 0"})
-            QVERIFY2(names.contains(QString::fromLatin1(name)), name);
     }
 
     void textsReadAndFit_data()

@@ -13,7 +13,8 @@ work=$(mktemp -d)
 trap 'kill ${pids:-} 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_DATA_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS LANGUAGE
+export LC_ALL=C.UTF-8
 
 echo "machine:    $(uname -srm), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), $(nproc) cores"
 echo "Qt:         $("$bench/bench_startup" --qt-version)"

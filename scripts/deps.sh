@@ -4,7 +4,7 @@
 # Uses apt-get as root, or through sudo otherwise; does nothing when all is there.
 set -euo pipefail
 
-build=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+build=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core)
 x11=(xvfb xauth imagemagick x11-utils)
 package=(build-essential debhelper lintian)
 case "${1:-}" in
@@ -14,7 +14,7 @@ case "${1:-}" in
   install) wanted=("${build[@]}") ;;
   test) wanted=("${build[@]}" "${x11[@]}" "${package[@]}" xdotool dbus-daemon python3-pyatspi e2fsprogs desktop-file-utils appstream file) ;;
   bench) wanted=("${build[@]}" "${x11[@]}") ;;
-  package) wanted=("${package[@]}" cmake qt6-base-dev) ;;
+  package) wanted=("${package[@]}" cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools) ;;
   *) echo "usage: $0 run|test|bench|package|install" >&2; exit 2 ;;
 esac
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots on a virtual X server: the main window after
 # a few moves, the instructions and the About window, at 100% and 200%, and
-# the solved main window under a dark palette with a 12-point font (qt6ct).
+# the solved main window under a dark palette with a 12-point font (qt6ct),
+# and the main and instructions windows in German.
 #   scripts/screenshots.sh path/to/corvanthelix docs/
 set -euo pipefail
 game=$1
@@ -22,9 +23,11 @@ capture() { # title file
   import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$2"
 }
 
-for scale in 1 2; do
-  suffix=$([ "$scale" = 2 ] && echo "@2x" || true)
-  QT_SCALE_FACTOR=$scale "$game" &
+for run in 1 2 de; do
+  scale=$([ "$run" = 2 ] && echo 2 || echo 1)
+  suffix=$(case "$run" in 2) echo "@2x" ;; de) echo "-de" ;; esac)
+  language=$([ "$run" = de ] && echo de || echo en)
+  LANGUAGE=$language QT_SCALE_FACTOR=$scale "$game" &
   game_pid=$!
   for _ in $(seq 100); do [ -n "$(window Corvanthelix)" ] && break; sleep 0.1; done
   eval "$(xdotool getwindowgeometry --shell "$(window Corvanthelix)")"
@@ -35,14 +38,14 @@ for scale in 1 2; do
   capture Corvanthelix "$out/main$suffix.png"
   click 212 415
   sleep 0.5
-  capture Instructions "$out/instructions$suffix.png"
+  capture "$([ "$run" = de ] && echo Anleitung || echo Instructions)" "$out/instructions$suffix.png"
   xdotool key Return
   sleep 0.5
   xdotool mousemove $((X + 15 * scale)) $((Y + (top - Y) / 2)) click 1
   sleep 0.3
   xdotool key Down Down Return
   sleep 0.5
-  capture ABOUT "$out/about$suffix.png"
+  [ "$run" = de ] || capture ABOUT "$out/about$suffix.png"
   xdotool key ctrl+q
   wait "$game_pid" || true
 done

@@ -1,6 +1,7 @@
 // Corvanthelix - the program's menu bar: File and Edit.
 #include "app/menubar1.h"
 
+#include <QCoreApplication>
 #include <span>
 
 namespace {
@@ -17,26 +18,26 @@ struct ItemSpec
 
 // Quit and About carry roles, so on macOS they move to the application menu.
 const ItemSpec fileItems[] = {
-    {"FileQuit", MenuBar::QuitItem, "Quit", "Cmd+Q"},
-    {"AboutCorvanthelix", MenuBar::ApplicationItem, "About Corvanthelix", ""},
+    {"FileQuit", MenuBar::QuitItem, QT_TRANSLATE_NOOP("MenuBar1", "Quit"), "Cmd+Q"},
+    {"AboutCorvanthelix", MenuBar::ApplicationItem, QT_TRANSLATE_NOOP("MenuBar1", "About Corvanthelix"), ""},
 };
 
 // The Edit items act on the focused text field by their names.
 const ItemSpec editItems[] = {
-    {"EditUndo", MenuBar::Item, "&Undo", "Cmd+Z"},
+    {"EditUndo", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "&Undo"), "Cmd+Z"},
     {"UntitledMenu1", MenuBar::Item, "-", ""},
-    {"EditCut", MenuBar::Item, "Cu&t", "Cmd+X"},
-    {"EditCopy", MenuBar::Item, "&Copy", "Cmd+C"},
-    {"EditPaste", MenuBar::Item, "&Paste", "Cmd+V"},
-    {"EditClear", MenuBar::Item, "Clear", ""},
+    {"EditCut", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "Cu&t"), "Cmd+X"},
+    {"EditCopy", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "&Copy"), "Cmd+C"},
+    {"EditPaste", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "&Paste"), "Cmd+V"},
+    {"EditClear", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "Clear"), ""},
     {"UntitledMenu0", MenuBar::Item, "-", ""},
-    {"EditSelectAll", MenuBar::Item, "Select &All", "Cmd+A"},
+    {"EditSelectAll", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "Select &All"), "Cmd+A"},
 };
 
 void appendItems(MenuBar &bar, const QString &menu, std::span<const ItemSpec> items)
 {
     for (const ItemSpec &item : items)
-        bar.appendItem(menu, QString::fromLatin1(item.name), item.kind, QString::fromLatin1(item.text),
+        bar.appendItem(menu, QString::fromLatin1(item.name), item.kind, QCoreApplication::translate("MenuBar1", item.text),
                        QString::fromLatin1(item.shortcut));
 }
 
@@ -63,12 +64,12 @@ MenuBar1::MenuBar1()
 
 void MenuBar1::Untitled0()
 {
-    appendMenu(QStringLiteral("FileMenu"), QStringLiteral("&File"));
+    appendMenu(QStringLiteral("FileMenu"), tr("&File"));
     appendItems(*this, QStringLiteral("FileMenu"), fileItems);
 }
 
 void MenuBar1::Untitled1()
 {
-    appendMenu(QStringLiteral("EditMenu"), QStringLiteral("&Edit"));
+    appendMenu(QStringLiteral("EditMenu"), tr("&Edit"));
     appendItems(*this, QStringLiteral("EditMenu"), editItems);
 }

@@ -8,6 +8,10 @@
 #include "windows/window2.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -56,7 +60,8 @@ namespace {
 
 void describeOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QStringLiteral("Swap tiles with hidden numbers until the sums match."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Swap tiles with hidden numbers until the sums match."));
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -71,14 +76,17 @@ struct HeldMessage
 };
 QList<HeldMessage> held;
 
+// What Qt said before it gave up tells a plugin it could not find from a
+// display it could not reach.
 QString displayFailure()
 {
-    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    static const QRegularExpression missing(QStringLiteral("Could not find the Qt platform plugin \"([^\"]*)\""));
+    for (const HeldMessage &message : std::as_const(held))
+        if (const QRegularExpressionMatch match = missing.match(message.text); match.hasMatch())
+            return QStringLiteral("Corvanthelix could not find Qt's display plugin \"%1\": install it (on Debian: "
+                                  "qt6-qpa-plugins, or qt6-wayland for Wayland), or unset QT_QPA_PLATFORM.")
+                .arg(match.captured(1));
     const QString display = qEnvironmentVariable("DISPLAY");
-    if (!platform.isEmpty())
-        return QStringLiteral("Corvanthelix could not start Qt's \"%1\" display plugin: unset QT_QPA_PLATFORM, or "
-                              "install the plugin (on Debian: qt6-qpa-plugins, or qt6-wayland for Wayland).")
-            .arg(platform);
     if (display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return QStringLiteral("Corvanthelix needs a graphical display, and none is set: start it from a desktop "
                               "session, or set DISPLAY or WAYLAND_DISPLAY.");
@@ -98,6 +106,27 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 
 } // namespace
 
+void LoadTranslations(QCoreApplication &app)
+{
+    // The first of the player's languages that the game speaks, and Qt's own
+    // texts in it; English is the game's own and needs nothing loaded.
+    for (const QString &name : QLocale::system().uiLanguages()) {
+        const QLocale language(name);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            return;
+        auto *own = new QTranslator(&app);
+        if (!own->load(language, QStringLiteral("corvanthelix"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+            delete own;
+            continue;
+        }
+        app.installTranslator(own);
+        auto *qt = new QTranslator(&app);
+        if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            app.installTranslator(qt);
+        return;
+    }
+}
+
 bool AsksForHelpOrVersion(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i)
@@ -110,6 +139,7 @@ bool AsksForHelpOrVersion(int argc, char **argv)
 int AnswerHelpOrVersion(int argc, char **argv)
 {
     QCoreApplication core(argc, argv);
+    LoadTranslations(core);
     QCommandLineParser parser;
     describeOptions(parser);
     if (parser.parse(core.arguments()))
@@ -125,6 +155,7 @@ std::unique_ptr<App> OpenApplication(int &argc, char **argv)
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     auto app = std::make_unique<App>(argc, argv);
     qInstallMessageHandler(previous);
+    LoadTranslations(*app);
     for (const HeldMessage &message : std::exchange(held, {}))
         qt_message_output(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()),
                           message.text);

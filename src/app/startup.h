@@ -4,6 +4,7 @@
 #include <memory>
 
 class App;
+class QCoreApplication;
 
 // Gives the application its menu bar, binds the About command and opens the
 // main window.
@@ -23,6 +24,9 @@ int AnswerHelpOrVersion(int argc, char **argv);
 // Qt would abort with a long message: instead the player reads one sentence
 // that says what to do, and the program exits with status 1.
 std::unique_ptr<App> OpenApplication(int &argc, char **argv);
+
+// Installs the translation for the player's language, when the game has one.
+void LoadTranslations(QCoreApplication &app);
 
 // The command line, once the application object has taken Qt's own options:
 // anything else unknown is refused with status 1.

@@ -76,21 +76,21 @@ void applyTextColor(QWidget *widget, QRgb color, QPalette::ColorRole role, QPale
     widget->setPalette(palette);
 }
 
-QLabel *createLabel(QWidget *parent, const ControlRow &row, bool multiLine)
+QLabel *createLabel(QWidget *parent, const ControlRow &row, const QString &text, bool multiLine)
 {
     auto *label = new QLabel(parent);
     // Texts are shown as they stand; a "<" in a paragraph is never markup.
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(multiLine);
     label->setAlignment(row.alignment | (multiLine ? Qt::AlignTop : Qt::AlignVCenter));
-    label->setText(QString::fromUtf8(row.text));
+    label->setText(text);
     applyTextColor(label, row.textColor, QPalette::WindowText, QPalette::Window);
     return label;
 }
 
-QPushButton *createPushButton(QWidget *parent, const ControlRow &row)
+QPushButton *createPushButton(QWidget *parent, const ControlRow &row, const QString &text)
 {
-    auto *button = new QPushButton(QString::fromUtf8(row.text), parent);
+    auto *button = new QPushButton(text, parent);
     if (row.isDefault) {
         // Qt honours default buttons only in dialogs; our windows are not.
         button->setDefault(true);
@@ -151,8 +151,9 @@ QRect Scaled(const QRect &rect, qreal scale)
                  qRound(rect.height() * scale));
 }
 
-QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale)
+QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale, const char *context)
 {
+    const QString text = *row.text ? QCoreApplication::translate(context, row.text) : QString();
     if (row.kind == ControlKind::Timer) {
         QObject *timer = createTimer(parent, row);
         timer->setObjectName(QString::fromLatin1(row.name));
@@ -170,10 +171,10 @@ QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale)
     }
     case ControlKind::Label:
     case ControlKind::MultiLineLabel:
-        widget = createLabel(parent, row, row.kind == ControlKind::MultiLineLabel);
+        widget = createLabel(parent, row, text, row.kind == ControlKind::MultiLineLabel);
         break;
     case ControlKind::PushButton:
-        widget = createPushButton(parent, row);
+        widget = createPushButton(parent, row, text);
         break;
     case ControlKind::ListBox: {
         auto *list = new ListBox(parent);
@@ -190,7 +191,7 @@ QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale)
     widget->setObjectName(QString::fromLatin1(row.name));
     widget->setGeometry(Scaled(row.geometry, scale));
     widget->setFont(fontOf(row, scale));
-    widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
+    widget->setAccessibleName(*row.accessibleName ? QCoreApplication::translate(context, row.accessibleName) : QString());
     if (auto *label = qobject_cast<QLabel *>(widget); label && *row.accessibleName) {
         label->setProperty(AccessibleLine, label->accessibleName());
         speakText(label);

@@ -37,7 +37,7 @@ struct ControlRow
 // The window settings that differ between our windows.
 struct WindowSettings
 {
-    const char *title;
+    const char *title; // translated in the context "Window"
     int width;
     int height;
     bool closeButton;
@@ -53,8 +53,9 @@ QRect Scaled(const QRect &rect, qreal scale);
 
 // Creates the control under its name as a child of parent and applies every
 // setting of its row, at the given scale (image wells get their picture
-// before the rest).
-QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale = 1.0);
+// before the rest). Texts and spoken names are translated in the context
+// given, the window's class name, where the table marks them so.
+QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale = 1.0, const char *context = "");
 
 // A label's or an edit field's text.
 QString ControlText(const QWidget *control);

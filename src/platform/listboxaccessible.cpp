@@ -7,6 +7,7 @@
 #include "platform/listbox.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QHeaderView>
 
@@ -92,9 +93,13 @@ public:
 
     static QString sortAction() { return QStringLiteral("Sort"); }
     QStringList actionNames() const override { return {sortAction()}; }
+    QString localizedActionName(const QString &) const override
+    {
+        return QCoreApplication::translate("ListBox", "Sort");
+    }
     QString localizedActionDescription(const QString &) const override
     {
-        return QStringLiteral("Sorts the table by this column; again reverses the order");
+        return QCoreApplication::translate("ListBox", "Sorts the table by this column; again reverses the order");
     }
     void doAction(const QString &name) override
     {

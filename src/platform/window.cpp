@@ -18,7 +18,7 @@ Window::Window(const WindowSettings &settings, QWidget *parent)
     if (settings.minimiseButton)
         flags |= Qt::WindowMinimizeButtonHint | Qt::WindowSystemMenuHint;
     setWindowFlags(flags);
-    setWindowTitle(QString::fromUtf8(settings.title));
+    setWindowTitle(QCoreApplication::translate("Window", settings.title));
 
     if (Application *app = Application::instance(); app && app->menuBar())
         app->menuBar()->attachTo(this);
@@ -34,7 +34,7 @@ Window::Window(const WindowSettings &settings, QWidget *parent)
 void Window::createControls(std::span<const ControlRow> table)
 {
     for (const ControlRow &row : table) {
-        QObject *control = CreateControl(m_content, row, m_scale);
+        QObject *control = CreateControl(m_content, row, m_scale, metaObject()->className());
         m_controls.insert(control->objectName(), control);
     }
 }

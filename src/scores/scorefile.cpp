@@ -1,6 +1,7 @@
 // Corvanthelix - the score file: one "name,score" line per entered score.
 #include "scores/scorefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -248,16 +249,15 @@ ScoreRows LoadScoreFile(const QString &path, QString *problem)
     if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return rows;
     if (status.st_size > MaxFileBytes) {
-        report(problem, QStringLiteral("the file is %1, more than the %2 this game reads")
-                            .arg(QLocale::c().formattedDataSize(status.st_size),
-                                 QLocale::c().formattedDataSize(MaxFileBytes)));
+        report(problem, QCoreApplication::translate("ScoreFile", "the file is %1, more than the %2 this game reads")
+                            .arg(QLocale().formattedDataSize(status.st_size), QLocale().formattedDataSize(MaxFileBytes)));
         return rows;
     }
     try {
         readLines(file.get(), size_t(status.st_size), rows);
     } catch (const std::bad_alloc &) {
         rows = {};
-        report(problem, QStringLiteral("there is not enough memory to read it"));
+        report(problem, QCoreApplication::translate("ScoreFile", "there is not enough memory to read it"));
     }
     return rows;
 }
@@ -276,7 +276,7 @@ QString ScoreName(const QString &typed)
 AppendResult AppendScoreLine(const QString &path, const QString &line)
 {
     if (path.isEmpty())
-        return {false, QStringLiteral("the user's data folder could not be found")};
+        return {false, QCoreApplication::translate("ScoreFile", "the user's data folder could not be found")};
     ignoreFileSizeSignal();
     const QByteArray name = QFile::encodeName(QFileInfo(path).absoluteFilePath());
     if (const int error = makeFolders(parentOf(name)))
@@ -308,7 +308,7 @@ AppendResult AppendScoreLine(const QString &path, const QString &line)
         return {false, systemReason(errno)};
     // A pipe would swallow the score and a device would not keep it.
     if (!S_ISREG(status.st_mode))
-        return {false, QStringLiteral("it is not a regular file")};
+        return {false, QCoreApplication::translate("ScoreFile", "it is not a regular file")};
 
     QByteArray bytes = line.toUtf8();
     bytes.append('\n');
@@ -355,14 +355,14 @@ AppendResult AppendScoreLine(const QString &path, const QString &line)
 
 QString NotSavedMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Your score could not be saved.\n\nIt is in the table until you quit, but it will not be "
-                          "there next time.\n\nFile: %1\nReason: %2")
-        .arg(path.isEmpty() ? QStringLiteral("(none)") : QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("ScoreFile", "Your score could not be saved.\n\nIt is in the table until you quit, but it will not be there next "
+              "time.\n\nFile: %1\nReason: %2")
+        .arg(path.isEmpty() ? QCoreApplication::translate("ScoreFile", "(none)") : QDir::toNativeSeparators(path), reason);
 }
 
 QString NotLoadedMessage(const QString &path, const QString &problem)
 {
-    return QStringLiteral("Your scores could not be read, so the table starts empty.\n\nThe file is left as it is, and "
-                          "new scores are still added to it.\n\nFile: %1\nReason: %2")
+    return QCoreApplication::translate("ScoreFile", "Your scores could not be read, so the table starts empty.\n\nThe file is left as it is, and new "
+              "scores are still added to it.\n\nFile: %1\nReason: %2")
         .arg(QDir::toNativeSeparators(path), problem);
 }

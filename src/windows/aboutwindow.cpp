@@ -7,14 +7,15 @@ namespace {
 
 QPointer<AboutWindow> shared;
 
+// The name, the version and the closing line; only the closing line is translated.
 const ControlRow controls[] = {
     {.name = "StaticText1", .kind = ControlKind::MultiLineLabel, .geometry = {25, 28, 255, 244},
-     .text = "Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\nA hidden-number puzzle, made with Qt.", .textColor = qRgb(0, 0, 0)},
+     .textColor = qRgb(0, 0, 0)},
 };
 
 } // namespace
 
-const WindowSettings AboutWindow::Settings = {"ABOUT", 300, 300, true, true};
+const WindowSettings AboutWindow::Settings = {QT_TRANSLATE_NOOP("Window", "ABOUT"), 300, 300, true, true};
 const std::span<const ControlRow> AboutWindow::Controls = controls;
 
 AboutWindow *AboutWindow::instance()
@@ -29,4 +30,6 @@ AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     createControls(Controls);
+    SetControlText(control<QWidget>(QStringLiteral("StaticText1")),
+                   QStringLiteral("Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\n") + tr("A hidden-number puzzle, made with Qt."));
 }

@@ -146,7 +146,7 @@ void Window1::announceSolved()
     // to the name field, whose name now says the board is solved. A mouse
     // player's focus stays where it was.
     auto *field = control<QLineEdit>(QStringLiteral("EditField1"));
-    field->setAccessibleName(QStringLiteral("Solved in %1 steps. Name").arg(m_board->text(StepCounter())));
+    field->setAccessibleName(tr("Solved in %1 steps. Name").arg(m_board->text(StepCounter())));
     const auto *well = qobject_cast<const ImageWell *>(QApplication::focusWidget());
     if (QAccessible::isActive() || testAttribute(Qt::WA_KeyboardFocusChange) || (well && well->showsFocusFrame()))
         field->setFocus(Qt::OtherFocusReason);
@@ -161,12 +161,13 @@ void Window1::PushButton1_Action()
 void Window1::PushButton2_Action()
 {
     NewGame(*m_board, selection, m_random);
-    control<QLineEdit>(QStringLiteral("EditField1"))->setAccessibleName(QStringLiteral("Name"));
+    control<QLineEdit>(QStringLiteral("EditField1"))->setAccessibleName(tr("Name"));
 }
 
 void Window1::ListBox1_Open()
 {
-    control<ListBox>(QStringLiteral("ListBox1"))->setHeadings(QStringLiteral("Name\tScore"));
+    // Translated on screen only: the score file has no headings.
+    control<ListBox>(QStringLiteral("ListBox1"))->setHeadings(tr("Name") + QLatin1Char('\t') + tr("Score"));
 }
 
 bool Window1::ListBox1_CellClick(int row, int, int, int)
@@ -183,7 +184,7 @@ void Window1::PushButton3_Action()
     const AppendResult result = AppendScoreLine(path, name + QLatin1Char(',') + score);
     m_scores.addRow(name, score);
     if (!result.stored)
-        tell(QStringLiteral("Score not saved"), NotSavedMessage(path, result.reason));
+        tell(tr("Score not saved"), NotSavedMessage(path, result.reason));
 }
 
 void Window1::tell(const QString &title, const QString &text)
@@ -210,7 +211,7 @@ void Window1::Event_Open()
     QString problem;
     m_scores.addRows(LoadScoreFile(path, &problem));
     if (!problem.isEmpty())
-        tell(QStringLiteral("Scores not read"), NotLoadedMessage(path, problem));
+        tell(tr("Scores not read"), NotLoadedMessage(path, problem));
     selection.clear();
 }
 

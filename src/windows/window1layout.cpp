@@ -3,6 +3,8 @@
 
 #include "platform/pictures.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr QRgb Blue = qRgb(0x3C, 0x20, 0xCF);  // the sums as they stand
@@ -25,55 +27,55 @@ ControlRow sum(const char *name, int left, int top, int height, QRgb color, cons
 }
 
 const ControlRow controls[] = {
-    well("ImageWell1", 227, 226, pic9, "Tile, row 1, column 1"),
-    well("ImageWell2", 268, 226, pic1, "Tile, row 1, column 2"),
-    well("ImageWell3", 309, 226, pic3, "Tile, row 1, column 3"),
-    well("ImageWell4", 227, 267, pic7, "Tile, row 2, column 1"),
-    well("ImageWell5", 268, 267, pic4, "Tile, row 2, column 2"),
-    well("ImageWell6", 309, 267, pic2, "Tile, row 2, column 3"),
-    well("ImageWell7", 227, 308, pic6, "Tile, row 3, column 1"),
-    well("ImageWell8", 268, 308, pic8, "Tile, row 3, column 2"),
-    well("ImageWell9", 309, 308, pic5, "Tile, row 3, column 3"),
-    sum("StaticText1", 357, 233, 33, Blue, "", "Top row sum"),
+    well("ImageWell1", 227, 226, pic9, QT_TRANSLATE_NOOP("Window1", "Tile, row 1, column 1")),
+    well("ImageWell2", 268, 226, pic1, QT_TRANSLATE_NOOP("Window1", "Tile, row 1, column 2")),
+    well("ImageWell3", 309, 226, pic3, QT_TRANSLATE_NOOP("Window1", "Tile, row 1, column 3")),
+    well("ImageWell4", 227, 267, pic7, QT_TRANSLATE_NOOP("Window1", "Tile, row 2, column 1")),
+    well("ImageWell5", 268, 267, pic4, QT_TRANSLATE_NOOP("Window1", "Tile, row 2, column 2")),
+    well("ImageWell6", 309, 267, pic2, QT_TRANSLATE_NOOP("Window1", "Tile, row 2, column 3")),
+    well("ImageWell7", 227, 308, pic6, QT_TRANSLATE_NOOP("Window1", "Tile, row 3, column 1")),
+    well("ImageWell8", 268, 308, pic8, QT_TRANSLATE_NOOP("Window1", "Tile, row 3, column 2")),
+    well("ImageWell9", 309, 308, pic5, QT_TRANSLATE_NOOP("Window1", "Tile, row 3, column 3")),
+    sum("StaticText1", 357, 233, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Top row sum")),
     {.name = "Timer1", .kind = K::Timer, .timerMode = 2, .timerPeriod = 500},
-    sum("StaticText2", 357, 264, 33, Blue, "", "Middle row sum"),
-    sum("StaticText3", 357, 308, 33, Blue, "", "Bottom row sum"),
-    sum("StaticText4", 312, 353, 33, Blue, "", "Right column sum"),
-    sum("StaticText5", 273, 353, 33, Blue, "", "Middle column sum"),
-    sum("StaticText6", 234, 353, 33, Blue, "", "Left column sum"),
-    sum("StaticText0", 357, 201, 26, Blue, "", "Rising diagonal sum"),
-    sum("StaticText7", 357, 347, 33, Blue, "", "Falling diagonal sum"),
-    sum("StaticText8", 312, 188, 33, Red, "18", "Right column target"),
-    sum("StaticText9", 273, 188, 33, Red, "15", "Middle column target"),
-    sum("StaticText10", 234, 188, 33, Red, "12", "Left column target"),
-    sum("StaticText11", 195, 188, 33, Red, "15", "Falling diagonal target"),
-    sum("StaticText12", 195, 226, 33, Red, "6", "Top row target"),
-    sum("StaticText13", 195, 267, 33, Red, "15", "Middle row target"),
-    sum("StaticText14", 195, 308, 33, Red, "24", "Bottom row target"),
-    sum("StaticText15", 195, 347, 33, Red, "15", "Rising diagonal target"),
-    {.name = "StaticText16", .kind = K::Label, .geometry = {188, 149, 118, 17}, .text = "Number of Steps:",
+    sum("StaticText2", 357, 264, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Middle row sum")),
+    sum("StaticText3", 357, 308, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Bottom row sum")),
+    sum("StaticText4", 312, 353, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Right column sum")),
+    sum("StaticText5", 273, 353, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Middle column sum")),
+    sum("StaticText6", 234, 353, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Left column sum")),
+    sum("StaticText0", 357, 201, 26, Blue, "", QT_TRANSLATE_NOOP("Window1", "Rising diagonal sum")),
+    sum("StaticText7", 357, 347, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Falling diagonal sum")),
+    sum("StaticText8", 312, 188, 33, Red, "18", QT_TRANSLATE_NOOP("Window1", "Right column target")),
+    sum("StaticText9", 273, 188, 33, Red, "15", QT_TRANSLATE_NOOP("Window1", "Middle column target")),
+    sum("StaticText10", 234, 188, 33, Red, "12", QT_TRANSLATE_NOOP("Window1", "Left column target")),
+    sum("StaticText11", 195, 188, 33, Red, "15", QT_TRANSLATE_NOOP("Window1", "Falling diagonal target")),
+    sum("StaticText12", 195, 226, 33, Red, "6", QT_TRANSLATE_NOOP("Window1", "Top row target")),
+    sum("StaticText13", 195, 267, 33, Red, "15", QT_TRANSLATE_NOOP("Window1", "Middle row target")),
+    sum("StaticText14", 195, 308, 33, Red, "24", QT_TRANSLATE_NOOP("Window1", "Bottom row target")),
+    sum("StaticText15", 195, 347, 33, Red, "15", QT_TRANSLATE_NOOP("Window1", "Rising diagonal target")),
+    {.name = "StaticText16", .kind = K::Label, .geometry = {188, 149, 118, 17}, .text = QT_TRANSLATE_NOOP("Window1", "Number of Steps:"),
      .textColor = Black, .alignment = Qt::AlignRight},
     {.name = "StaticText17", .kind = K::Label, .geometry = {312, 148, 100, 20}, .text = "0", .textColor = Black,
-     .accessibleName = "Number of steps"},
+     .accessibleName = QT_TRANSLATE_NOOP("Window1", "Number of steps")},
     {.name = "StaticText18", .kind = K::Label, .geometry = {154, 89, 258, 47}, .text = "Corvanthelix",
      .pointSize = 24, .bold = true, .italic = true, .textColor = Black, .alignment = Qt::AlignHCenter},
-    {.name = "PushButton1", .kind = K::PushButton, .geometry = {172, 405, 80, 20}, .text = "Instructions",
+    {.name = "PushButton1", .kind = K::PushButton, .geometry = {172, 405, 80, 20}, .text = QT_TRANSLATE_NOOP("Window1", "Instructions"),
      .pointSize = 10},
-    {.name = "PushButton2", .kind = K::PushButton, .geometry = {265, 405, 80, 20}, .text = "New Game",
+    {.name = "PushButton2", .kind = K::PushButton, .geometry = {265, 405, 80, 20}, .text = QT_TRANSLATE_NOOP("Window1", "New Game"),
      .pointSize = 10},
     {.name = "ListBox1", .kind = K::ListBox, .geometry = {384, 430, 132, 145}, .pointSize = 10, .enabled = false,
-     .columnWidths = "66%,34%", .accessibleName = "Score table"},
-    {.name = "PushButton3", .kind = K::PushButton, .geometry = {212, 452, 80, 20}, .text = "Enter Score",
+     .columnWidths = "66%,34%", .accessibleName = QT_TRANSLATE_NOOP("Window1", "Score table")},
+    {.name = "PushButton3", .kind = K::PushButton, .geometry = {212, 452, 80, 20}, .text = QT_TRANSLATE_NOOP("Window1", "Enter Score"),
      .pointSize = 10, .enabled = false},
-    {.name = "StaticText19", .kind = K::Label, .geometry = {88, 499, 100, 20}, .text = "Name:", .textColor = Black,
+    {.name = "StaticText19", .kind = K::Label, .geometry = {88, 499, 100, 20}, .text = QT_TRANSLATE_NOOP("Window1", "Name:"), .textColor = Black,
      .alignment = Qt::AlignRight},
     {.name = "EditField1", .kind = K::EditField, .geometry = {200, 498, 133, 21}, .textColor = Black,
-     .accessibleName = "Name"},
-    {.name = "StaticText20", .kind = K::Label, .geometry = {384, 392, 100, 32}, .text = "DONE", .pointSize = 24,
+     .accessibleName = QT_TRANSLATE_NOOP("Window1", "Name")},
+    {.name = "StaticText20", .kind = K::Label, .geometry = {384, 392, 100, 32}, .text = QT_TRANSLATE_NOOP("Window1", "DONE"), .pointSize = 24,
      .textColor = DoneRed, .alignment = Qt::AlignHCenter, .visible = false},
 };
 
 } // namespace
 
-const WindowSettings Window1::Settings = {"Corvanthelix", 800, 800, true, true};
+const WindowSettings Window1::Settings = {"Corvanthelix", 800, 800, true, true}; // the name stays as it is
 const std::span<const ControlRow> Window1::Controls = controls;

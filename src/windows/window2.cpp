@@ -5,6 +5,7 @@
 #include "windows/window1.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QPushButton>
 
@@ -16,37 +17,37 @@ using K = ControlKind;
 
 const ControlRow controls[] = {
     {.name = "StaticText1", .kind = K::MultiLineLabel, .geometry = {216, 12, 223, 180},
-     .text = "Each blue tile has a number (1 ... 9) associated with it, The blue numbers off to the sides give the "
+     .text = QT_TRANSLATE_NOOP("Window2", "Each blue tile has a number (1 ... 9) associated with it, The blue numbers off to the sides give the "
              "value of the rows, columns and diagonals of the hidden numbers as currently arranged. The purpose of "
              "the puzzle is to rearrange the  blue tiles (and the hidden numbers associated with them) so that the "
-             "new blue numbers match the red numbers.",
+             "new blue numbers match the red numbers."),
      .textColor = qRgb(0, 0, 0)},
-    {.name = "PushButton1", .kind = K::PushButton, .geometry = {376, 585, 80, 20}, .text = "Back", .isDefault = true},
+    {.name = "PushButton1", .kind = K::PushButton, .geometry = {376, 585, 80, 20}, .text = QT_TRANSLATE_NOOP("Window2", "Back"), .isDefault = true},
     {.name = "ImageWell1", .kind = K::ImageWell, .geometry = {18, 12, 175, 180}, .picture = gamepic,
-     .accessibleName = "The game's grid with its sums"},
+     .accessibleName = QT_TRANSLATE_NOOP("Window2", "The game's grid with its sums")},
     {.name = "ImageWell2", .kind = K::ImageWell, .geometry = {318, 195, 148, 180}, .picture = numpic2,
-     .accessibleName = "The solved order: 1 2 3, 4 5 6, 7 8 9"},
+     .accessibleName = QT_TRANSLATE_NOOP("Window2", "The solved order: 1 2 3, 4 5 6, 7 8 9")},
     {.name = "StaticText2", .kind = K::MultiLineLabel, .geometry = {18, 210, 288, 84},
-     .text = "This corresponds to a final arrangement of the blue tiles so that there hidden numbers are in the "
+     .text = QT_TRANSLATE_NOOP("Window2", "This corresponds to a final arrangement of the blue tiles so that there hidden numbers are in the "
              "order shown on the right. The opening puzzle can be done in as little as  6 steps. All puzzles can be "
-             "done in 8 steps or less.",
+             "done in 8 steps or less."),
      .textColor = qRgb(0, 0, 0), .alignment = Qt::AlignRight},
     {.name = "StaticText3", .kind = K::MultiLineLabel, .geometry = {18, 306, 295, 54},
-     .text = "To move the tiles, click on the one you want to move and then click on where you want it. (This "
-             "interchanges the two tiles.)",
+     .text = QT_TRANSLATE_NOOP("Window2", "To move the tiles, click on the one you want to move and then click on where you want it. (This "
+             "interchanges the two tiles.)"),
      .bold = true, .textColor = qRgb(0, 0, 0)},
     {.name = "ImageWell3", .kind = K::ImageWell, .geometry = {14, 365, 120, 119}, .picture = scoreshot,
-     .accessibleName = "A score table with the headings Name and Score"},
+     .accessibleName = QT_TRANSLATE_NOOP("Window2", "A score table with the headings Name and Score")},
     {.name = "StaticText5", .kind = K::MultiLineLabel, .geometry = {29, 512, 320, 77},
-     .text = "NOTE: Clicking \"Name\" in the table header will arrange the table in alphabetical order. Clicking "
+     .text = QT_TRANSLATE_NOOP("Window2", "NOTE: Clicking \"Name\" in the table header will arrange the table in alphabetical order. Clicking "
              "\"Score\" in the header will arrange the table in numerical order. Clicking again will reverse the "
-             "order.",
+             "order."),
      .bold = true, .textColor = qRgb(0, 0, 0)},
 };
 
 } // namespace
 
-const WindowSettings Window2::Settings = {"Instructions", 493, 625, false, false};
+const WindowSettings Window2::Settings = {QT_TRANSLATE_NOOP("Window", "Instructions"), 493, 625, false, false};
 const std::span<const ControlRow> Window2::Controls = controls;
 
 Window2 *Window2::instance()

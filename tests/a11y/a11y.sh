@@ -14,7 +14,8 @@ xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME LANGUAGE
+export LC_ALL=C.UTF-8 # the checks read English
 mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir "$XDG_DATA_HOME"
 printf 'Ann,7\nZoe,9\n' >"$XDG_DATA_HOME/Corvanthelix.txt"
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &

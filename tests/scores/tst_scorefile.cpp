@@ -259,6 +259,7 @@ private slots:
         QVERIFY(writeFile(path(), "B,2"));
         QVERIFY(::chmod(QFile::encodeName(path()).constData(), 0222) == 0);
         QCOMPARE(appendAsUser(path()), QString());
+        QVERIFY(::chmod(QFile::encodeName(path()).constData(), 0644) == 0);
         QCOMPARE(readFile(path()), QByteArray("B,2\nAnn,0\n"));
     }
 

@@ -1,0 +1,355 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>A hidden-number puzzle, made with Qt.</source>
+        <translation>Un casse-tête aux nombres cachés, fait avec Qt.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Swap tiles with hidden numbers until the sums match.</source>
+        <translation>Échangez des tuiles aux nombres cachés jusqu’à ce que les sommes concordent.</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Sum Puzzle</source>
+        <translation>Casse-tête de sommes</translation>
+    </message>
+    <message>
+        <source>Swap tiles with hidden numbers until every row, column and diagonal adds up</source>
+        <translation>Échangez des tuiles aux nombres cachés jusqu’à ce que chaque ligne, colonne et diagonale donne la bonne somme</translation>
+    </message>
+    <message>
+        <source>puzzle;sums;tiles;numbers;logic;</source>
+        <translation>casse-tête;sommes;tuiles;nombres;logique;</translation>
+    </message>
+    <message>
+        <source>Swap tiles with hidden numbers until the sums match</source>
+        <translation>Échangez des tuiles aux nombres cachés jusqu’à ce que les sommes concordent</translation>
+    </message>
+    <message>
+        <source>Nine blue tiles each hide a number from 1 to 9. Blue numbers around the grid show the sums of the rows, columns and diagonals as the tiles lie; red numbers show the sums to reach. Swap two tiles with two clicks, and find the one arrangement that matches every sum in as few steps as you can.</source>
+        <translation>Neuf tuiles bleues cachent chacune un nombre de 1 à 9. Les nombres bleus autour de la grille donnent les sommes des lignes, des colonnes et des diagonales telles que les tuiles sont posées ; les nombres rouges donnent les sommes à atteindre. Échangez deux tuiles en deux clics et trouvez, en aussi peu de coups que possible, la seule disposition où toutes les sommes concordent.</translation>
+    </message>
+    <message>
+        <source>A score table keeps your name and number of steps for every solved puzzle.</source>
+        <translation>Un tableau des scores garde votre nom et votre nombre de coups pour chaque puzzle résolu.</translation>
+    </message>
+    <message>
+        <source>The main window after three moves</source>
+        <translation>La fenêtre principale après trois coups</translation>
+    </message>
+</context>
+<context>
+    <name>ListBox</name>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>Sorts the table by this column; again reverses the order</source>
+        <translation>Trie le tableau selon cette colonne ; une seconde fois inverse l’ordre</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar1</name>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>About Corvanthelix</source>
+        <translation>À propos de Corvanthelix</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>the file is %1, more than the %2 this game reads</source>
+        <translation>le fichier fait %1, plus que les %2 que le jeu lit</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation>la mémoire ne suffit pas pour le lire</translation>
+    </message>
+    <message>
+        <source>the user&apos;s data folder could not be found</source>
+        <translation>le dossier de données de l’utilisateur est introuvable</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved.
+
+It is in the table until you quit, but it will not be there next time.
+
+File: %1
+Reason: %2</source>
+        <translation>Votre score n’a pas pu être enregistré.
+
+Il reste dans le tableau jusqu’à ce que vous quittiez, mais il n’y sera plus la prochaine fois.
+
+Fichier : %1
+Raison : %2</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Your scores could not be read, so the table starts empty.
+
+The file is left as it is, and new scores are still added to it.
+
+File: %1
+Reason: %2</source>
+        <translation>Vos scores n’ont pas pu être lus ; le tableau commence donc vide.
+
+Le fichier reste tel quel, et les nouveaux scores continuent d’y être ajoutés.
+
+Fichier : %1
+Raison : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>ABOUT</source>
+        <translation>À PROPOS</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Règles du jeu</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Solved in %1 steps. Name</source>
+        <translation>Résolu en %1 coups. Nom</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Score not saved</source>
+        <translation>Score non enregistré</translation>
+    </message>
+    <message>
+        <source>Scores not read</source>
+        <translation>Scores non lus</translation>
+    </message>
+    <message>
+        <source>Tile, row 1, column 1</source>
+        <translation>Tuile, ligne 1, colonne 1</translation>
+    </message>
+    <message>
+        <source>Tile, row 1, column 2</source>
+        <translation>Tuile, ligne 1, colonne 2</translation>
+    </message>
+    <message>
+        <source>Tile, row 1, column 3</source>
+        <translation>Tuile, ligne 1, colonne 3</translation>
+    </message>
+    <message>
+        <source>Tile, row 2, column 1</source>
+        <translation>Tuile, ligne 2, colonne 1</translation>
+    </message>
+    <message>
+        <source>Tile, row 2, column 2</source>
+        <translation>Tuile, ligne 2, colonne 2</translation>
+    </message>
+    <message>
+        <source>Tile, row 2, column 3</source>
+        <translation>Tuile, ligne 2, colonne 3</translation>
+    </message>
+    <message>
+        <source>Tile, row 3, column 1</source>
+        <translation>Tuile, ligne 3, colonne 1</translation>
+    </message>
+    <message>
+        <source>Tile, row 3, column 2</source>
+        <translation>Tuile, ligne 3, colonne 2</translation>
+    </message>
+    <message>
+        <source>Tile, row 3, column 3</source>
+        <translation>Tuile, ligne 3, colonne 3</translation>
+    </message>
+    <message>
+        <source>Top row sum</source>
+        <translation>Somme ligne du haut</translation>
+    </message>
+    <message>
+        <source>Middle row sum</source>
+        <translation>Somme ligne du milieu</translation>
+    </message>
+    <message>
+        <source>Bottom row sum</source>
+        <translation>Somme ligne du bas</translation>
+    </message>
+    <message>
+        <source>Right column sum</source>
+        <translation>Somme colonne de droite</translation>
+    </message>
+    <message>
+        <source>Middle column sum</source>
+        <translation>Somme colonne du milieu</translation>
+    </message>
+    <message>
+        <source>Left column sum</source>
+        <translation>Somme colonne de gauche</translation>
+    </message>
+    <message>
+        <source>Rising diagonal sum</source>
+        <translation>Somme diagonale montante</translation>
+    </message>
+    <message>
+        <source>Falling diagonal sum</source>
+        <translation>Somme diagonale descendante</translation>
+    </message>
+    <message>
+        <source>Right column target</source>
+        <translation>Cible colonne de droite</translation>
+    </message>
+    <message>
+        <source>Middle column target</source>
+        <translation>Cible colonne du milieu</translation>
+    </message>
+    <message>
+        <source>Left column target</source>
+        <translation>Cible colonne de gauche</translation>
+    </message>
+    <message>
+        <source>Falling diagonal target</source>
+        <translation>Cible diagonale descendante</translation>
+    </message>
+    <message>
+        <source>Top row target</source>
+        <translation>Cible ligne du haut</translation>
+    </message>
+    <message>
+        <source>Middle row target</source>
+        <translation>Cible ligne du milieu</translation>
+    </message>
+    <message>
+        <source>Bottom row target</source>
+        <translation>Cible ligne du bas</translation>
+    </message>
+    <message>
+        <source>Rising diagonal target</source>
+        <translation>Cible diagonale montante</translation>
+    </message>
+    <message>
+        <source>Number of Steps:</source>
+        <translation>Nombre de coups&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Number of steps</source>
+        <translation>Nombre de coups</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Mélanger</translation>
+    </message>
+    <message>
+        <source>Score table</source>
+        <translation>Tableau des scores</translation>
+    </message>
+    <message>
+        <source>Enter Score</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#x202f;:</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>FINI</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Each blue tile has a number (1 ... 9) associated with it, The blue numbers off to the sides give the value of the rows, columns and diagonals of the hidden numbers as currently arranged. The purpose of the puzzle is to rearrange the  blue tiles (and the hidden numbers associated with them) so that the new blue numbers match the red numbers.</source>
+        <translation>Chaque tuile bleue porte un nombre caché de 1 à 9. Les nombres bleus sur les côtés donnent la somme des lignes, des colonnes et des diagonales telles qu’elles sont disposées. Le but du jeu est de déplacer les tuiles bleues (et leurs nombres cachés) pour que les nombres bleus égalent les rouges.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>The game&apos;s grid with its sums</source>
+        <translation>La grille du jeu et ses sommes</translation>
+    </message>
+    <message>
+        <source>The solved order: 1 2 3, 4 5 6, 7 8 9</source>
+        <translation>L’ordre résolu : 1 2 3, 4 5 6, 7 8 9</translation>
+    </message>
+    <message>
+        <source>This corresponds to a final arrangement of the blue tiles so that there hidden numbers are in the order shown on the right. The opening puzzle can be done in as little as  6 steps. All puzzles can be done in 8 steps or less.</source>
+        <translation>Les nombres cachés des tuiles bleues sont alors dans l’ordre montré à droite. Le premier puzzle se résout en 6 coups seulement ; tous se résolvent en 8 coups au plus.</translation>
+    </message>
+    <message>
+        <source>To move the tiles, click on the one you want to move and then click on where you want it. (This interchanges the two tiles.)</source>
+        <translation>Cliquez sur la tuile à déplacer, puis sur l’endroit voulu. (Les deux tuiles échangent leurs places.)</translation>
+    </message>
+    <message>
+        <source>A score table with the headings Name and Score</source>
+        <translation>Un tableau des scores avec les colonnes Nom et Score</translation>
+    </message>
+    <message>
+        <source>NOTE: Clicking &quot;Name&quot; in the table header will arrange the table in alphabetical order. Clicking &quot;Score&quot; in the header will arrange the table in numerical order. Clicking again will reverse the order.</source>
+        <translation>REMARQUE : un clic sur « Nom » en tête du tableau le trie par ordre alphabétique, un clic sur « Score » par ordre numérique. Un second clic inverse l’ordre.</translation>
+    </message>
+</context>
+</TS>

@@ -5,7 +5,7 @@
     <name>AboutWindow</name>
     <message>
         <source>A hidden-number puzzle, made with Qt.</source>
-        <translation>Ein Rätsel versteckter Zahlen, mit Qt gebaut.</translation>
+        <translation>Ein Zahlenrätsel, mit Qt gebaut.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>AboutWindow</name>
     <message>
         <source>A hidden-number puzzle, made with Qt.</source>
-        <translation>Un rompecabezas de números ocultos, hecho con Qt.</translation>
+        <translation>Un acertijo numérico, hecho con Qt.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>AboutWindow</name>
     <message>
         <source>A hidden-number puzzle, made with Qt.</source>
-        <translation>Un casse-tête aux nombres cachés, fait avec Qt.</translation>
+        <translation>Un casse-tête de nombres, fait avec Qt.</translation>
     </message>
 </context>
 <context>

@@ -69,12 +69,18 @@ protected:
 void InstallListBoxAccessibility(); // in listboxaccessible.cpp
 
 ListBox::ListBox(QWidget *parent)
-    : QTreeView(parent)
+    : QTableView(parent)
 {
     InstallListBoxAccessibility();
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true); // keeps a list of a million rows cheap to lay out
+    // Rows as a list shows them: no row headings, no grid of the table's own
+    // (the delegate draws ours), one height for every row.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false); // Tab leaves the list, as in every other control
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -82,9 +88,11 @@ ListBox::ListBox(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setItemDelegate(new GridDelegate(this));
-    setHeader(new Heading(Qt::Horizontal, this));
+    setHorizontalHeader(new Heading(Qt::Horizontal, this));
+    applyRowHeight();
 
     QHeaderView *heading = header();
+    heading->setHighlightSections(false);
     heading->setSectionsMovable(false);
     heading->setSectionResizeMode(QHeaderView::Fixed);
     heading->setStretchLastSection(false);
@@ -122,8 +130,25 @@ void ListBox::setColumnWidths(const QString &percents)
 
 void ListBox::updateGeometries()
 {
-    QTreeView::updateGeometries();
+    QTableView::updateGeometries();
     applyColumnWidths();
+}
+
+void ListBox::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        applyRowHeight();
+}
+
+void ListBox::applyRowHeight()
+{
+    // The height a list gives a line of text in this font and style.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.text = QStringLiteral("Xg");
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    verticalHeader()->setDefaultSectionSize(style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height());
 }
 
 void ListBox::applyColumnWidths()
@@ -158,7 +183,7 @@ void ListBox::keyPressEvent(QKeyEvent *event)
         return emit cellClick(current.row(), current.column(), -1, -1);
     if (event->modifiers() == Qt::ControlModifier && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9)
         return clickHeading(event->key() - Qt::Key_1);
-    QTreeView::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 void ListBox::mousePressEvent(QMouseEvent *event)
@@ -167,5 +192,5 @@ void ListBox::mousePressEvent(QMouseEvent *event)
     const QModelIndex index = indexAt(at);
     if (index.isValid() && event->button() == Qt::LeftButton)
         emit cellClick(index.row(), index.column(), at.x(), at.y());
-    QTreeView::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
 }

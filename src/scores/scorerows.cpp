@@ -1,6 +1,8 @@
 // Corvanthelix - the scores in memory, compactly.
 #include "scores/scorerows.h"
 
+#include <QCollator>
+#include <QHash>
 #include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
@@ -59,6 +61,13 @@ std::string_view ScoreRows::utf8(qsizetype index, int column) const
     return column == Name ? std::string_view(text, row.nameSize) : std::string_view(text + row.nameSize + 1, row.scoreSize);
 }
 
+QLocale ScoreRows::SortLocale()
+{
+    // The C locale would sort by code point and by case: "Émile" after "zoe",
+    // "ann" apart from "Ann". Its players get the language-neutral order.
+    return QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale();
+}
+
 QString ScoreRows::FromUtf8(std::string_view utf8)
 {
     QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
@@ -77,77 +86,104 @@ bool ScoreValue(std::string_view text, double *value)
     return error == std::errc() && stop == end && std::isfinite(*value);
 }
 
-// Case-folded UTF-8: byte order is code-point order, so memcmp compares.
-struct FoldedNames
+// A stable counting sort by rank: rows of equal rank keep their order, and
+// descending mirrors ascending with ties still in their order.
+std::vector<quint32> orderByRank(const std::vector<quint32> &ranks, quint32 rankCount, bool descending)
 {
-    std::string text;
-    std::vector<std::pair<quint64, quint32>> spans; // offset, size
-    std::vector<quint64> prefixes;                  // first eight folded bytes, big-endian
+    auto bucket = [&](quint32 rank) { return descending ? rankCount - 1 - rank : rank; };
+    std::vector<quint32> start(size_t(rankCount) + 1, 0);
+    for (quint32 rank : ranks)
+        ++start[bucket(rank) + 1];
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<quint32> order(ranks.size());
+    for (quint32 row = 0; row < ranks.size(); ++row)
+        order[start[bucket(ranks[row])]++] = row;
+    return order;
+}
 
-    std::string_view at(quint32 row) const { return {text.data() + spans[row].first, spans[row].second}; }
-};
-
-FoldedNames foldNames(const ScoreRows &rows)
+// Names by the player's locale, ignoring case. Names repeat, so each distinct
+// name gets its collation key once, and the rows take its rank.
+std::vector<quint32> nameRanks(const ScoreRows &rows, quint32 *rankCount)
 {
-    FoldedNames folded;
-    folded.spans.reserve(size_t(rows.size()));
-    folded.prefixes.reserve(size_t(rows.size()));
+    std::vector<quint32> ranks(size_t(rows.size()));
+    QHash<QByteArrayView, quint32> index;
+    std::vector<std::string_view> names;
     for (qsizetype row = 0; row < rows.size(); ++row) {
         const std::string_view name = rows.utf8(row, ScoreRows::Name);
-        const quint64 offset = folded.text.size();
-        if (std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; })) {
-            for (char c : name)
-                folded.text.push_back(c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c);
+        const auto found = index.constFind(QByteArrayView(name.data(), qsizetype(name.size())));
+        if (found != index.constEnd()) {
+            ranks[size_t(row)] = *found;
         } else {
-            // With its size: a name may hold a NUL, and the fold must not stop there.
-            const QByteArray bytes = ScoreRows::FromUtf8(name).toCaseFolded().toUtf8();
-            folded.text.append(bytes.constData(), size_t(bytes.size()));
+            ranks[size_t(row)] = quint32(names.size());
+            index.insert(QByteArrayView(name.data(), qsizetype(name.size())), quint32(names.size()));
+            names.push_back(name);
         }
-        const quint32 size = quint32(folded.text.size() - offset);
-        folded.spans.emplace_back(offset, size);
-        quint64 prefix = 0;
-        for (quint32 i = 0; i < 8; ++i)
-            prefix = (prefix << 8) | (i < size ? uchar(folded.text[offset + i]) : 0);
-        folded.prefixes.push_back(prefix);
     }
-    return folded;
+    QCollator collator(ScoreRows::SortLocale());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(names.size());
+    for (std::string_view name : names)
+        keys.push_back(collator.sortKey(ScoreRows::FromUtf8(name)));
+    std::vector<quint32> byKey(names.size());
+    std::iota(byKey.begin(), byKey.end(), 0u);
+    std::sort(byKey.begin(), byKey.end(), [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<quint32> rankOf(names.size());
+    quint32 rank = 0;
+    for (size_t i = 0; i < byKey.size(); ++i) {
+        if (i > 0 && keys[byKey[i - 1]].compare(keys[byKey[i]]) != 0)
+            ++rank;
+        rankOf[byKey[i]] = rank;
+    }
+    *rankCount = names.empty() ? 0 : rank + 1;
+    for (quint32 &r : ranks)
+        r = rankOf[r];
+    return ranks;
+}
+
+// Scores by value, with texts that are not numbers after every number. Scores
+// are small whole numbers, which are their own ranks; others are ranked by
+// sorting their distinct values.
+std::vector<quint32> scoreRanks(const ScoreRows &rows, quint32 *rankCount)
+{
+    constexpr double Small = 1 << 24;
+    std::vector<double> values(size_t(rows.size()));
+    bool small = true;
+    for (qsizetype row = 0; row < rows.size(); ++row) {
+        double &value = values[size_t(row)];
+        if (!ScoreValue(rows.utf8(row, ScoreRows::Score), &value))
+            value = std::nan("");
+        else
+            small = small && value >= 0 && value < Small && value == std::trunc(value);
+    }
+    std::vector<double> distinct;
+    if (!small) {
+        std::copy_if(values.begin(), values.end(), std::back_inserter(distinct), [](double v) { return !std::isnan(v); });
+        std::sort(distinct.begin(), distinct.end());
+        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    }
+    quint32 numbers = 0; // ranks taken by numbers; the texts that are not numbers come after
+    for (double value : values)
+        if (!std::isnan(value))
+            numbers = std::max(numbers, small ? quint32(value) + 1 : quint32(distinct.size()));
+    std::vector<quint32> ranks(values.size());
+    for (size_t row = 0; row < values.size(); ++row) {
+        const double value = values[row];
+        ranks[row] = std::isnan(value) ? numbers
+                     : small            ? quint32(value)
+                                        : quint32(std::lower_bound(distinct.begin(), distinct.end(), value) - distinct.begin());
+    }
+    *rankCount = numbers + 1;
+    return ranks;
 }
 
 } // namespace
 
 std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
 {
-    std::vector<quint32> order(m_rows.size());
-    std::iota(order.begin(), order.end(), 0u);
-
-    auto sortBy = [&](auto less) {
-        if (descending)
-            std::stable_sort(order.begin(), order.end(), [&](quint32 a, quint32 b) { return less(b, a); });
-        else
-            std::stable_sort(order.begin(), order.end(), less);
-    };
-
-    if (column == Score) {
-        // NaN marks a text that is not a number; it sorts after every number.
-        std::vector<double> keys(m_rows.size());
-        for (size_t row = 0; row < keys.size(); ++row)
-            if (!ScoreValue(utf8(qsizetype(row), Score), &keys[row]))
-                keys[row] = std::nan("");
-        sortBy([&](quint32 a, quint32 b) {
-            const bool aNumber = !std::isnan(keys[a]), bNumber = !std::isnan(keys[b]);
-            if (aNumber != bNumber)
-                return aNumber;
-            return aNumber && keys[a] < keys[b];
-        });
-    } else {
-        const FoldedNames folded = foldNames(*this);
-        sortBy([&](quint32 a, quint32 b) {
-            if (folded.prefixes[a] != folded.prefixes[b])
-                return folded.prefixes[a] < folded.prefixes[b];
-            return folded.at(a) < folded.at(b);
-        });
-    }
-    return order;
+    quint32 rankCount = 0;
+    const std::vector<quint32> ranks = column == Score ? scoreRanks(*this, &rankCount) : nameRanks(*this, &rankCount);
+    return orderByRank(ranks, rankCount, descending);
 }
 
 void ScoreRows::permute(const std::vector<quint32> &order)

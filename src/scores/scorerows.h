@@ -1,6 +1,7 @@
 // Corvanthelix - the scores in memory, compactly.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -36,10 +37,13 @@ public:
     QString text(qsizetype row, int column) const { return FromUtf8(utf8(row, column)); }
     // Unlike QString::fromUtf8, keeps a U+FEFF at the start: it is part of the name.
     static QString FromUtf8(std::string_view utf8);
+    // Whose order names sort in: the player's.
+    static QLocale SortLocale();
 
-    // The new order as old row numbers, without applying it. Names compare
-    // ignoring case; scores numerically, with texts that are not numbers after
-    // the numbers. Equal rows keep their order; descending reverses ascending.
+    // The new order as old row numbers, without applying it. Names compare by
+    // the player's locale, ignoring case; scores numerically, with texts that
+    // are not numbers after the numbers. Equal rows keep their order;
+    // descending reverses ascending.
     std::vector<quint32> sortedOrder(int column, bool descending) const;
     // Rearranges the rows: new row i is old row order[i].
     void permute(const std::vector<quint32> &order);

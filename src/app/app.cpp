@@ -10,8 +10,11 @@ App::App(int &argc, char **argv)
 {
     Describe();
     setDesktopFileName(QStringLiteral("io.github.corvanthelix.Corvanthelix"));
+    // The sizes a window manager draws in a title bar or a switcher; larger
+    // ones come from the installed icon theme, and X would be sent (and the
+    // game would decode) every size given here at the first show.
     QIcon icon;
-    for (int size : {16, 32, 48, 256})
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 // A picture read once from the resources and shared by every well that shows
 // it. Its vertical resolution is data, not decoration: a tile's hidden number
@@ -9,9 +10,10 @@
 class Picture
 {
 public:
-    // image2x is an optional twice-as-dense copy for HiDPI screens; it never
-    // decides the resolution.
-    explicit Picture(QImage image, QImage image2x = {});
+    // sharpFile names an optional twice-as-dense copy for HiDPI screens and
+    // larger fonts, read only when one asks for it; it never decides the
+    // resolution.
+    explicit Picture(QImage image, QString sharpFile = {});
 
     // Whole dots per inch, as stored in the file (a file without a resolution
     // chunk reads as Qt's default of 96).
@@ -23,7 +25,8 @@ public:
 
 private:
     QImage m_image;
-    QImage m_image2x;
+    mutable QString m_sharpFile;
+    mutable QImage m_image2x;
     int m_verticalResolution;
 };
 

@@ -152,13 +152,16 @@ private:
     size_t m_clearTo = 0; // no line feed before this, from where the last search started
 };
 
-void readLines(int fd, size_t sizeHint, ScoreRows &rows)
+// Reads the first `size` bytes: the file as it was when it was opened. A line
+// appended meanwhile, such as a score entered while a big file loads, is
+// already in the table and shows from the file at the next start.
+void readLines(int fd, size_t size, ScoreRows &rows)
 {
     // The file is read straight into the rows' buffer, block by block, and the
     // rows point into it. Only a line that is too long is cut out again.
     constexpr size_t Block = size_t(1) << 20;
     std::string &text = rows.buffer();
-    text.reserve(sizeHint + Block);
+    text.reserve(size + 1);
     LineEnds ends(text);
     size_t lineStart = 0;  // where the line being read begins
     size_t scanned = 0;    // how far line endings have been looked for
@@ -182,14 +185,15 @@ void readLines(int fd, size_t sizeHint, ScoreRows &rows)
         lineStart = scanned = next;
     };
 
+    size_t left = size;
     for (bool atEnd = false; !atEnd;) {
-        const size_t filled = text.size();
-        text.resize(filled + Block);
-        ssize_t count;
-        do
-            count = ::read(fd, text.data() + filled, Block);
-        while (count < 0 && errno == EINTR);
+        const size_t filled = text.size(), want = std::min(Block, left);
+        text.resize(filled + want);
+        ssize_t count = 0;
+        while (want > 0 && (count = ::read(fd, text.data() + filled, want)) < 0 && errno == EINTR) {
+        }
         text.resize(filled + size_t(std::max<ssize_t>(count, 0)));
+        left -= size_t(std::max<ssize_t>(count, 0));
         atEnd = count <= 0;
 
         size_t end, next;

@@ -111,3 +111,13 @@ void ScoreTable::addRows(ScoreRows &&rows)
     m_rows.append(std::move(rows));
     endInsertRows();
 }
+
+void ScoreTable::addRowsFirst(ScoreRows &&rows)
+{
+    if (rows.empty())
+        return;
+    beginInsertRows({}, 0, int(rows.size()) - 1);
+    rows.append(std::move(m_rows));
+    m_rows = std::move(rows);
+    endInsertRows();
+}

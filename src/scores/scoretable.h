@@ -25,6 +25,9 @@ public:
     int addRow(const QString &name, const QString &score);
     // Adds many rows at the end at once, as loading does.
     void addRows(ScoreRows &&rows);
+    // Adds many rows before all others: a file that finished loading after
+    // scores were entered.
+    void addRowsFirst(ScoreRows &&rows);
 
     const ScoreRows &rows() const { return m_rows; }
 

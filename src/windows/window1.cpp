@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QLineEdit>
@@ -208,11 +209,29 @@ void Window1::tell(const QString &title, const QString &text)
 void Window1::Event_Open()
 {
     const QString path = ScoreFilePath(ApplicationDataFolder());
-    QString problem;
-    m_scores.addRows(LoadScoreFile(path, &problem));
-    if (!problem.isEmpty())
-        tell(tr("Scores not read"), NotLoadedMessage(path, problem));
+    // A small file is read at once. A big one is read beside the first paint,
+    // and its rows come before any score entered meanwhile.
+    if (QFileInfo(path).size() <= (qint64(1) << 20))
+        showLoaded(path, LoadScoreFile(path, &m_loadProblem), false);
+    else
+        m_loader = std::thread([this, path] {
+            auto rows = std::make_shared<ScoreRows>(LoadScoreFile(path, &m_loadProblem));
+            QMetaObject::invokeMethod(this, [this, path, rows] { showLoaded(path, std::move(*rows), true); });
+        });
     selection.clear();
+}
+
+void Window1::showLoaded(const QString &path, ScoreRows &&rows, bool first)
+{
+    first ? m_scores.addRowsFirst(std::move(rows)) : m_scores.addRows(std::move(rows));
+    if (!m_loadProblem.isEmpty())
+        tell(tr("Scores not read"), NotLoadedMessage(path, m_loadProblem));
+}
+
+Window1::~Window1()
+{
+    if (m_loader.joinable())
+        m_loader.join();
 }
 
 bool Window1::Event_MouseDown(int, int)

@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <array>
 #include <memory>
+#include <thread>
 
 class ImageWell;
 class Timer;
@@ -31,6 +32,7 @@ public:
     static void releaseInstance();
 
     Window1();
+    ~Window1() override;
 
     // The choice between the two clicks of an interchange.
     Selection selection;
@@ -67,6 +69,7 @@ private:
     void CreateControls0();
     // Lets a keyboard or screen reader player know the board is solved.
     void announceSolved();
+    void showLoaded(const QString &path, ScoreRows &&rows, bool first);
     // Tells the player about a score file trouble, in one window kept up to date.
     void tell(const QString &title, const QString &text);
 
@@ -79,4 +82,6 @@ private:
     ScoreTable m_scores;
     QRandomGenerator m_random = QRandomGenerator::securelySeeded();
     QPointer<QMessageBox> m_message;
+    std::thread m_loader; // reads a big score file
+    QString m_loadProblem;
 };

@@ -2,12 +2,12 @@
 #include "scores/scorerows.h"
 
 #include <QCollator>
-#include <QHash>
 #include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <numeric>
+#include <unordered_map>
 
 void ScoreRows::append(std::string_view name, std::string_view score)
 {
@@ -106,18 +106,14 @@ std::vector<quint32> orderByRank(const std::vector<quint32> &ranks, quint32 rank
 std::vector<quint32> nameRanks(const ScoreRows &rows, quint32 *rankCount)
 {
     std::vector<quint32> ranks(size_t(rows.size()));
-    QHash<QByteArrayView, quint32> index;
+    std::unordered_map<std::string_view, quint32> index;
     std::vector<std::string_view> names;
     for (qsizetype row = 0; row < rows.size(); ++row) {
         const std::string_view name = rows.utf8(row, ScoreRows::Name);
-        const auto found = index.constFind(QByteArrayView(name.data(), qsizetype(name.size())));
-        if (found != index.constEnd()) {
-            ranks[size_t(row)] = *found;
-        } else {
-            ranks[size_t(row)] = quint32(names.size());
-            index.insert(QByteArrayView(name.data(), qsizetype(name.size())), quint32(names.size()));
+        const auto [found, added] = index.try_emplace(name, quint32(names.size()));
+        if (added)
             names.push_back(name);
-        }
+        ranks[size_t(row)] = found->second;
     }
     QCollator collator(ScoreRows::SortLocale());
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -141,38 +137,55 @@ std::vector<quint32> nameRanks(const ScoreRows &rows, quint32 *rankCount)
     return ranks;
 }
 
+// A score of up to seven digits, as every score the game writes is; -1 for
+// any other text.
+qint32 smallWholeNumber(std::string_view text)
+{
+    if (text.empty() || text.size() > 7)
+        return -1;
+    qint32 value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 // Scores by value, with texts that are not numbers after every number. Scores
-// are small whole numbers, which are their own ranks; others are ranked by
-// sorting their distinct values.
+// are small whole numbers, which are their own ranks; should any other number
+// stand among them, all are ranked by sorting their distinct values.
 std::vector<quint32> scoreRanks(const ScoreRows &rows, quint32 *rankCount)
 {
-    constexpr double Small = 1 << 24;
-    std::vector<double> values(size_t(rows.size()));
-    bool small = true;
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        double &value = values[size_t(row)];
-        if (!ScoreValue(rows.utf8(row, ScoreRows::Score), &value))
-            value = std::nan("");
-        else
-            small = small && value >= 0 && value < Small && value == std::trunc(value);
+    constexpr quint32 NotSmall = quint32(-1);
+    std::vector<quint32> ranks(size_t(rows.size()));
+    quint32 numbers = 0; // ranks taken by numbers; the texts that are not numbers come after
+    bool onlySmall = true;
+    for (qsizetype row = 0; row < rows.size() && onlySmall; ++row) {
+        const qint32 value = smallWholeNumber(rows.utf8(row, ScoreRows::Score));
+        double other;
+        onlySmall = value >= 0 || !ScoreValue(rows.utf8(row, ScoreRows::Score), &other);
+        ranks[size_t(row)] = value >= 0 ? quint32(value) : NotSmall;
+        numbers = std::max(numbers, value >= 0 ? quint32(value) + 1 : 0);
     }
-    std::vector<double> distinct;
-    if (!small) {
+    if (!onlySmall) {
+        std::vector<double> values(ranks.size());
+        for (qsizetype row = 0; row < rows.size(); ++row)
+            if (!ScoreValue(rows.utf8(row, ScoreRows::Score), &values[size_t(row)]))
+                values[size_t(row)] = std::nan("");
+        std::vector<double> distinct;
         std::copy_if(values.begin(), values.end(), std::back_inserter(distinct), [](double v) { return !std::isnan(v); });
         std::sort(distinct.begin(), distinct.end());
         distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+        numbers = quint32(distinct.size());
+        for (size_t row = 0; row < values.size(); ++row)
+            ranks[row] = std::isnan(values[row])
+                             ? NotSmall
+                             : quint32(std::lower_bound(distinct.begin(), distinct.end(), values[row]) - distinct.begin());
     }
-    quint32 numbers = 0; // ranks taken by numbers; the texts that are not numbers come after
-    for (double value : values)
-        if (!std::isnan(value))
-            numbers = std::max(numbers, small ? quint32(value) + 1 : quint32(distinct.size()));
-    std::vector<quint32> ranks(values.size());
-    for (size_t row = 0; row < values.size(); ++row) {
-        const double value = values[row];
-        ranks[row] = std::isnan(value) ? numbers
-                     : small            ? quint32(value)
-                                        : quint32(std::lower_bound(distinct.begin(), distinct.end(), value) - distinct.begin());
-    }
+    for (quint32 &rank : ranks)
+        if (rank == NotSmall)
+            rank = numbers;
     *rankCount = numbers + 1;
     return ranks;
 }
@@ -186,8 +199,10 @@ std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
     return orderByRank(ranks, rankCount, descending);
 }
 
-void ScoreRows::permute(const std::vector<quint32> &order)
+void ScoreRows::permute(std::vector<quint32> order)
 {
+    // Gathered into a new vector: reading in the new order and writing in
+    // sequence is kinder to the cache than moving rows in place.
     std::vector<Row> rows;
     rows.reserve(order.size());
     for (quint32 old : order)

@@ -46,7 +46,7 @@ public:
     // descending reverses ascending.
     std::vector<quint32> sortedOrder(int column, bool descending) const;
     // Rearranges the rows: new row i is old row order[i].
-    void permute(const std::vector<quint32> &order);
+    void permute(std::vector<quint32> order);
 
 private:
     struct Row

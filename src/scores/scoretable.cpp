@@ -77,7 +77,7 @@ void ScoreTable::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column > 1)
         return;
-    const std::vector<quint32> newOrder = m_rows.sortedOrder(column, order == Qt::DescendingOrder);
+    std::vector<quint32> newOrder = m_rows.sortedOrder(column, order == Qt::DescendingOrder);
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList persistent = persistentIndexList();
     if (!persistent.isEmpty()) {
@@ -89,7 +89,7 @@ void ScoreTable::sort(int column, Qt::SortOrder order)
             moved.append(this->index(newRowOf[size_t(index.row())], index.column()));
         changePersistentIndexList(persistent, moved);
     }
-    m_rows.permute(newOrder);
+    m_rows.permute(std::move(newOrder));
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 

@@ -41,6 +41,9 @@ check "the binary binds now, as hardening asks" bash -c "readelf -d '$game' | gr
 check "every library of the binary resolves" bash -c "! ldd '$game' | grep -q 'not found'"
 check "--version answers without a display" \
   test "$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" --version)" = "Corvanthelix 2.2.0"
+unreachable=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:65000 "$game" 2>&1; echo "status $?")
+check "an unreachable display gives one sentence and status 1, not an abort" \
+  test "$(wc -l <<<"$unreachable") $(tail -n 1 <<<"$unreachable")" = "2 status 1"
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -152,9 +152,7 @@ private:
     size_t m_clearTo = 0; // no line feed before this, from where the last search started
 };
 
-// Reads the first `size` bytes: the file as it was when it was opened. A line
-// appended meanwhile, such as a score entered while a big file loads, is
-// already in the table and shows from the file at the next start.
+// Reads the first `size` bytes.
 void readLines(int fd, size_t size, ScoreRows &rows)
 {
     // The file is read straight into the rows' buffer, block by block, and the
@@ -242,7 +240,7 @@ bool ParseScoreLine(std::string_view line, std::string_view *name, std::string_v
     return !score->empty();
 }
 
-ScoreRows LoadScoreFile(const QString &path, QString *problem)
+ScoreRows LoadScoreFile(const QString &path, QString *problem, qint64 limit)
 {
     ScoreRows rows;
     if (path.isEmpty())
@@ -258,7 +256,7 @@ ScoreRows LoadScoreFile(const QString &path, QString *problem)
         return rows;
     }
     try {
-        readLines(file.get(), size_t(status.st_size), rows);
+        readLines(file.get(), size_t(limit >= 0 ? std::min<qint64>(limit, status.st_size) : status.st_size), rows);
     } catch (const std::bad_alloc &) {
         rows = {};
         report(problem, QCoreApplication::translate("ScoreFile", "there is not enough memory to read it"));

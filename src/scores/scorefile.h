@@ -20,8 +20,11 @@ bool ParseScoreLine(std::string_view line, std::string_view *name, std::string_v
 // "\n" and "\r\n", skips a UTF-8 byte-order mark and any line over 1 MiB, and
 // reads a last line without a line ending. A CR alone also ends a line.
 // A file too large to read within a sensible memory budget gives no rows, and
-// *problem says why; it stays empty for a missing or unreadable file.
-ScoreRows LoadScoreFile(const QString &path, QString *problem = nullptr);
+// *problem says why; it stays empty for a missing or unreadable file. With a
+// limit, only the first `limit` bytes are read: the file as it was when the
+// game looked, so that a score appended since (which the table already
+// shows) does not come back twice.
+ScoreRows LoadScoreFile(const QString &path, QString *problem = nullptr, qint64 limit = -1);
 
 // A name as it may stand in the file: line breaks and other control
 // characters become spaces, so one score is always one line.

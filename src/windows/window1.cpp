@@ -210,12 +210,14 @@ void Window1::Event_Open()
 {
     const QString path = ScoreFilePath(ApplicationDataFolder());
     // A small file is read at once. A big one is read beside the first paint,
-    // and its rows come before any score entered meanwhile.
-    if (QFileInfo(path).size() <= (qint64(1) << 20))
+    // as far as it reaches now, and its rows come before any score entered
+    // meanwhile.
+    const qint64 size = QFileInfo(path).size();
+    if (size <= (qint64(1) << 20))
         showLoaded(path, LoadScoreFile(path, &m_loadProblem), false);
     else
-        m_loader = std::thread([this, path] {
-            auto rows = std::make_shared<ScoreRows>(LoadScoreFile(path, &m_loadProblem));
+        m_loader = std::thread([this, path, size] {
+            auto rows = std::make_shared<ScoreRows>(LoadScoreFile(path, &m_loadProblem, size));
             QMetaObject::invokeMethod(this, [this, path, rows] { showLoaded(path, std::move(*rows), true); });
         });
     selection.clear();

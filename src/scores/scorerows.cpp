@@ -9,19 +9,80 @@
 #include <numeric>
 #include <unordered_map>
 
+namespace {
+
+// Whether the text is a score a sort puts among the numbers, and its value.
+bool ScoreValue(std::string_view text, double *value)
+{
+    if (text.empty())
+        return false;
+    const char *end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, *value);
+    return error == std::errc() && stop == end && std::isfinite(*value);
+}
+
+// The score when it is a whole number below NotSmall, as every score the
+// game writes is; NotSmall for any other text.
+quint32 smallScore(std::string_view text)
+{
+    if (text.empty() || text.size() > 4)
+        return ScoreRows::NotSmall;
+    quint32 value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return ScoreRows::NotSmall;
+        value = value * 10 + quint32(c - '0');
+    }
+    return std::min(value, ScoreRows::NotSmall);
+}
+
+bool isLargeNumber(std::string_view score)
+{
+    double value;
+    return smallScore(score) == ScoreRows::NotSmall && ScoreValue(score, &value);
+}
+
+constexpr quint64 LongestName = (quint64(1) << 24) - 1;
+
+} // namespace
+
+quint32 ScoreRows::nameIndex(quint64 offset, std::string_view name)
+{
+    if (m_indexedText != m_text.data()) {
+        m_nameIndex.clear();
+        for (quint32 i = 0; i < m_names.size(); ++i)
+            m_nameIndex.emplace(std::string_view(m_text.data() + m_names[i].offset, m_names[i].size), i);
+        m_indexedText = m_text.data();
+    }
+    const auto [found, added] = m_nameIndex.try_emplace(name, quint32(m_names.size()));
+    if (added)
+        m_names.push_back({offset, quint32(name.size())});
+    return found->second;
+}
+
+void ScoreRows::push(quint64 offset, std::string_view name, std::string_view score)
+{
+    const quint32 small = smallScore(score);
+    m_largeNumbers += isLargeNumber(score);
+    m_rows.push_back({offset, name.size(), quint32(score.size()), small, nameIndex(offset, name)});
+}
+
 void ScoreRows::append(std::string_view name, std::string_view score)
 {
-    m_rows.push_back({m_text.size(), quint32(name.size()), quint32(score.size())});
+    name = name.substr(0, LongestName);
+    const quint64 offset = m_text.size();
     m_text.append(name);
     m_text.push_back(',');
     m_text.append(score);
+    push(offset, std::string_view(m_text.data() + offset, name.size()),
+         std::string_view(m_text.data() + offset + name.size() + 1, score.size()));
 }
 
 void ScoreRows::appendFromBuffer(std::string_view name, std::string_view score)
 {
     Q_ASSERT(name.data() >= m_text.data() && score.data() == name.data() + name.size() + 1
-             && score.data() + score.size() <= m_text.data() + m_text.size());
-    m_rows.push_back({quint64(name.data() - m_text.data()), quint32(name.size()), quint32(score.size())});
+             && score.data() + score.size() <= m_text.data() + m_text.size() && name.size() <= LongestName);
+    push(quint64(name.data() - m_text.data()), name, score);
 }
 
 void ScoreRows::append(const QString &name, const QString &score)
@@ -39,18 +100,25 @@ void ScoreRows::append(ScoreRows &&other)
     }
     const quint64 shift = m_text.size();
     m_text.append(other.m_text);
+    std::vector<quint32> nameOf(other.m_names.size());
+    for (size_t i = 0; i < nameOf.size(); ++i)
+        nameOf[i] = nameIndex(other.m_names[i].offset + shift,
+                              std::string_view(m_text.data() + shift + other.m_names[i].offset, other.m_names[i].size));
     m_rows.reserve(m_rows.size() + other.m_rows.size());
     for (Row row : other.m_rows) {
         row.offset += shift;
+        row.name = nameOf[row.name];
         m_rows.push_back(row);
     }
+    m_largeNumbers += other.m_largeNumbers;
     other = {};
 }
 
 void ScoreRows::remove(qsizetype row)
 {
-    // The text stays in the buffer; removals are rare and the buffer is no
-    // larger than the file that was read.
+    // The text stays in the buffer, and the name among the distinct ones;
+    // removals are rare and the buffer is no larger than the file that was read.
+    m_largeNumbers -= isLargeNumber(utf8(row, Score));
     m_rows.erase(m_rows.begin() + row);
 }
 
@@ -76,16 +144,6 @@ QString ScoreRows::FromUtf8(std::string_view utf8)
 
 namespace {
 
-// Whether the text is a score a sort puts among the numbers, and its value.
-bool ScoreValue(std::string_view text, double *value)
-{
-    if (text.empty())
-        return false;
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, *value);
-    return error == std::errc() && stop == end && std::isfinite(*value);
-}
-
 // A stable counting sort by rank: rows of equal rank keep their order, and
 // descending mirrors ascending with ties still in their order.
 std::vector<quint32> orderByRank(const std::vector<quint32> &ranks, quint32 rankCount, bool descending)
@@ -101,101 +159,68 @@ std::vector<quint32> orderByRank(const std::vector<quint32> &ranks, quint32 rank
     return order;
 }
 
-// Names by the player's locale, ignoring case. Names repeat, so each distinct
-// name gets its collation key once, and the rows take its rank.
-std::vector<quint32> nameRanks(const ScoreRows &rows, quint32 *rankCount)
+} // namespace
+
+// Each distinct name's rank by the player's locale, ignoring case, from its
+// collation key; kept until a new name comes.
+const std::vector<quint32> &ScoreRows::nameRanks() const
 {
-    std::vector<quint32> ranks(size_t(rows.size()));
-    std::unordered_map<std::string_view, quint32> index;
-    std::vector<std::string_view> names;
-    for (qsizetype row = 0; row < rows.size(); ++row) {
-        const std::string_view name = rows.utf8(row, ScoreRows::Name);
-        const auto [found, added] = index.try_emplace(name, quint32(names.size()));
-        if (added)
-            names.push_back(name);
-        ranks[size_t(row)] = found->second;
-    }
-    QCollator collator(ScoreRows::SortLocale());
+    if (m_nameRanks.size() == m_names.size())
+        return m_nameRanks;
+    QCollator collator(SortLocale());
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(names.size());
-    for (std::string_view name : names)
-        keys.push_back(collator.sortKey(ScoreRows::FromUtf8(name)));
-    std::vector<quint32> byKey(names.size());
+    keys.reserve(m_names.size());
+    for (const NameRef &name : m_names)
+        keys.push_back(collator.sortKey(FromUtf8(std::string_view(m_text.data() + name.offset, name.size))));
+    std::vector<quint32> byKey(m_names.size());
     std::iota(byKey.begin(), byKey.end(), 0u);
     std::sort(byKey.begin(), byKey.end(), [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
-    std::vector<quint32> rankOf(names.size());
+    std::vector<quint32> rankOf(m_names.size());
     quint32 rank = 0;
     for (size_t i = 0; i < byKey.size(); ++i) {
         if (i > 0 && keys[byKey[i - 1]].compare(keys[byKey[i]]) != 0)
             ++rank;
         rankOf[byKey[i]] = rank;
     }
-    *rankCount = names.empty() ? 0 : rank + 1;
-    for (quint32 &r : ranks)
-        r = rankOf[r];
-    return ranks;
+    m_nameRanks = std::move(rankOf);
+    return m_nameRanks;
 }
 
-// A score of up to seven digits, as every score the game writes is; -1 for
-// any other text.
-qint32 smallWholeNumber(std::string_view text)
+std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
 {
-    if (text.empty() || text.size() > 7)
-        return -1;
-    qint32 value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// Scores by value, with texts that are not numbers after every number. Scores
-// are small whole numbers, which are their own ranks; should any other number
-// stand among them, all are ranked by sorting their distinct values.
-std::vector<quint32> scoreRanks(const ScoreRows &rows, quint32 *rankCount)
-{
-    constexpr quint32 NotSmall = quint32(-1);
-    std::vector<quint32> ranks(size_t(rows.size()));
-    quint32 numbers = 0; // ranks taken by numbers; the texts that are not numbers come after
-    bool onlySmall = true;
-    for (qsizetype row = 0; row < rows.size() && onlySmall; ++row) {
-        const qint32 value = smallWholeNumber(rows.utf8(row, ScoreRows::Score));
-        double other;
-        onlySmall = value >= 0 || !ScoreValue(rows.utf8(row, ScoreRows::Score), &other);
-        ranks[size_t(row)] = value >= 0 ? quint32(value) : NotSmall;
-        numbers = std::max(numbers, value >= 0 ? quint32(value) + 1 : 0);
-    }
-    if (!onlySmall) {
-        std::vector<double> values(ranks.size());
-        for (qsizetype row = 0; row < rows.size(); ++row)
-            if (!ScoreValue(rows.utf8(row, ScoreRows::Score), &values[size_t(row)]))
-                values[size_t(row)] = std::nan("");
+    std::vector<quint32> ranks(m_rows.size());
+    quint32 rankCount = 0;
+    if (column == Name) {
+        const std::vector<quint32> &rankOf = nameRanks();
+        for (size_t row = 0; row < ranks.size(); ++row)
+            ranks[row] = rankOf[m_rows[row].name];
+        rankCount = quint32(m_names.size());
+    } else if (m_largeNumbers == 0) {
+        // Small whole numbers are their own ranks; every text after them.
+        quint32 numbers = 0;
+        for (const Row &row : m_rows)
+            if (row.score != NotSmall)
+                numbers = std::max(numbers, quint32(row.score) + 1);
+        for (size_t row = 0; row < ranks.size(); ++row)
+            ranks[row] = m_rows[row].score != NotSmall ? quint32(m_rows[row].score) : numbers;
+        rankCount = numbers + 1;
+    } else {
+        // Other numbers among them: all ranked by sorting their distinct values.
+        std::vector<double> values(m_rows.size());
+        for (size_t row = 0; row < values.size(); ++row)
+            if (!ScoreValue(utf8(qsizetype(row), Score), &values[row]))
+                values[row] = std::nan("");
         std::vector<double> distinct;
         std::copy_if(values.begin(), values.end(), std::back_inserter(distinct), [](double v) { return !std::isnan(v); });
         std::sort(distinct.begin(), distinct.end());
         distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-        numbers = quint32(distinct.size());
         for (size_t row = 0; row < values.size(); ++row)
             ranks[row] = std::isnan(values[row])
-                             ? NotSmall
+                             ? quint32(distinct.size())
                              : quint32(std::lower_bound(distinct.begin(), distinct.end(), values[row]) - distinct.begin());
+        rankCount = quint32(distinct.size()) + 1;
     }
-    for (quint32 &rank : ranks)
-        if (rank == NotSmall)
-            rank = numbers;
-    *rankCount = numbers + 1;
-    return ranks;
-}
-
-} // namespace
-
-std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
-{
-    quint32 rankCount = 0;
-    const std::vector<quint32> ranks = column == Score ? scoreRanks(*this, &rankCount) : nameRanks(*this, &rankCount);
     return orderByRank(ranks, rankCount, descending);
 }
 

@@ -5,13 +5,16 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Rows of (name, score) kept as UTF-8 in one buffer with 16 bytes of index per
 // row, so a score file of a million lines costs tens of megabytes, not hundreds.
 // A loaded file is the buffer itself: each row points at its line's name and
 // score, which stand on either side of one separator. Texts are kept as read;
-// invalid UTF-8 shows as replacement characters.
+// invalid UTF-8 shows as replacement characters. Each row also knows its
+// score when it is a small whole number, and which of the distinct names it
+// has, so that sorting reads the rows alone, not the text they point into.
 class ScoreRows
 {
 public:
@@ -48,14 +51,36 @@ public:
     // Rearranges the rows: new row i is old row order[i].
     void permute(std::vector<quint32> order);
 
+    // Every score a row can hold as a number; a larger score or a text is read
+    // from the buffer when sorting.
+    static constexpr quint32 NotSmall = (1u << 12) - 1;
+
 private:
     struct Row
     {
-        quint64 offset; // of the name in m_text; the score follows one separator later
-        quint32 nameSize;
-        quint32 scoreSize;
+        quint64 offset : 40;   // of the name in m_text; the score follows one separator later
+        quint64 nameSize : 24; // a longer name is kept cut
+        quint32 scoreSize : 20; // no longer than a line that loads
+        quint32 score : 12;     // the score, or NotSmall
+        quint32 name;           // which of m_names
     };
+    struct NameRef
+    {
+        quint64 offset;
+        quint32 size;
+    };
+
+    void push(quint64 offset, std::string_view name, std::string_view score);
+    // The index of a distinct name, new or known; the views in m_nameIndex are
+    // made again whenever the buffer has moved.
+    quint32 nameIndex(quint64 offset, std::string_view name);
+    const std::vector<quint32> &nameRanks() const;
 
     std::string m_text;
     std::vector<Row> m_rows;
+    std::vector<NameRef> m_names; // each distinct name once, where it first stands
+    std::unordered_map<std::string_view, quint32> m_nameIndex;
+    const char *m_indexedText = nullptr;
+    qsizetype m_largeNumbers = 0; // rows whose score is a number, but not a small one
+    mutable std::vector<quint32> m_nameRanks; // by distinct name
 };

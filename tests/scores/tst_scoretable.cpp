@@ -53,18 +53,24 @@ private slots:
                 rows.append({names[random.bounded(int(names.size()))], scores[random.bounded(int(scores.size()))]});
             for (int column : {0, 1})
                 for (bool descending : {false, true}) {
+                    ScoreTable table;
+                    fill(table, rows);
+                    Rows expected = rows;
+                    if (round % 2) // without the numbers that are not small whole ones, taken out again
+                        for (int row = int(rows.size()) - 1; row >= 0; --row)
+                            if (QStringList{"3.5", "-2", "1e3", "99999999"}.contains(rows[row][1])) {
+                                QVERIFY(table.removeRow(row));
+                                expected.removeAt(row);
+                            }
                     auto less = [&](const QStringList &a, const QStringList &b) {
                         if (column == 0)
                             return collator.compare(a[0], b[0]) < 0;
                         const double x = value(a[1]), y = value(b[1]);
                         return !qIsNaN(x) && (qIsNaN(y) || x < y);
                     };
-                    Rows expected = rows;
                     std::stable_sort(expected.begin(), expected.end(), [&](const auto &a, const auto &b) {
                         return descending ? less(b, a) : less(a, b);
                     });
-                    ScoreTable table;
-                    fill(table, rows);
                     table.sort(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
                     QCOMPARE(rowsOf(table), expected);
                 }

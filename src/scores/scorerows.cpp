@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <unordered_map>
 
@@ -42,7 +43,7 @@ bool isLargeNumber(std::string_view score)
     return smallScore(score) == ScoreRows::NotSmall && ScoreValue(score, &value);
 }
 
-constexpr quint64 LongestName = (quint64(1) << 24) - 1;
+constexpr quint64 LongestName = (quint64(1) << 20) - 1;
 
 } // namespace
 
@@ -62,18 +63,26 @@ quint32 ScoreRows::nameIndex(quint64 offset, std::string_view name)
 
 void ScoreRows::push(quint64 offset, std::string_view name, std::string_view score)
 {
-    const quint32 small = smallScore(score);
+    Q_ASSERT(offset <= std::numeric_limits<quint32>::max() && name.size() <= LongestName);
     m_largeNumbers += isLargeNumber(score);
-    m_rows.push_back({offset, name.size(), quint32(score.size()), small, nameIndex(offset, name)});
+    m_rows.push_back({quint32(offset), quint32(name.size()), smallScore(score), nameIndex(offset, name)});
+}
+
+void ScoreRows::endLastLine()
+{
+    if (!m_text.empty() && m_text.back() != '\n')
+        m_text.push_back('\n');
 }
 
 void ScoreRows::append(std::string_view name, std::string_view score)
 {
     name = name.substr(0, LongestName);
+    endLastLine();
     const quint64 offset = m_text.size();
     m_text.append(name);
     m_text.push_back(',');
     m_text.append(score);
+    m_text.push_back('\n');
     push(offset, std::string_view(m_text.data() + offset, name.size()),
          std::string_view(m_text.data() + offset + name.size() + 1, score.size()));
 }
@@ -98,6 +107,7 @@ void ScoreRows::append(ScoreRows &&other)
         *this = std::move(other);
         return;
     }
+    endLastLine();
     const quint64 shift = m_text.size();
     m_text.append(other.m_text);
     std::vector<quint32> nameOf(other.m_names.size());
@@ -125,8 +135,12 @@ void ScoreRows::remove(qsizetype row)
 std::string_view ScoreRows::utf8(qsizetype index, int column) const
 {
     const Row &row = m_rows[size_t(index)];
-    const char *text = m_text.data() + row.offset;
-    return column == Name ? std::string_view(text, row.nameSize) : std::string_view(text + row.nameSize + 1, row.scoreSize);
+    const char *name = m_text.data() + row.offset;
+    if (column == Name)
+        return std::string_view(name, row.nameSize);
+    const char *score = name + row.nameSize + 1, *end = m_text.data() + m_text.size();
+    const char *stop = std::find_if(score, end, [](char c) { return c == ',' || c == '\n' || c == '\r'; });
+    return std::string_view(score, size_t(stop - score));
 }
 
 QLocale ScoreRows::SortLocale()
@@ -145,17 +159,19 @@ QString ScoreRows::FromUtf8(std::string_view utf8)
 namespace {
 
 // A stable counting sort by rank: rows of equal rank keep their order, and
-// descending mirrors ascending with ties still in their order.
-std::vector<quint32> orderByRank(const std::vector<quint32> &ranks, quint32 rankCount, bool descending)
+// descending mirrors ascending with ties still in their order. The rank of a
+// row is asked for twice rather than kept, which spares a big table the memory.
+template <typename RankOf>
+std::vector<quint32> orderByRank(size_t rows, quint32 rankCount, bool descending, RankOf rankOf)
 {
-    auto bucket = [&](quint32 rank) { return descending ? rankCount - 1 - rank : rank; };
+    auto bucket = [&](size_t row) { return descending ? rankCount - 1 - rankOf(row) : rankOf(row); };
     std::vector<quint32> start(size_t(rankCount) + 1, 0);
-    for (quint32 rank : ranks)
-        ++start[bucket(rank) + 1];
+    for (size_t row = 0; row < rows; ++row)
+        ++start[bucket(row) + 1];
     std::partial_sum(start.begin(), start.end(), start.begin());
-    std::vector<quint32> order(ranks.size());
-    for (quint32 row = 0; row < ranks.size(); ++row)
-        order[start[bucket(ranks[row])]++] = row;
+    std::vector<quint32> order(rows);
+    for (size_t row = 0; row < rows; ++row)
+        order[start[bucket(row)]++] = quint32(row);
     return order;
 }
 
@@ -189,45 +205,43 @@ const std::vector<quint32> &ScoreRows::nameRanks() const
 
 std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
 {
-    std::vector<quint32> ranks(m_rows.size());
-    quint32 rankCount = 0;
     if (column == Name) {
         const std::vector<quint32> &rankOf = nameRanks();
-        for (size_t row = 0; row < ranks.size(); ++row)
-            ranks[row] = rankOf[m_rows[row].name];
-        rankCount = quint32(m_names.size());
-    } else if (m_largeNumbers == 0) {
+        return orderByRank(m_rows.size(), quint32(m_names.size()), descending,
+                           [&](size_t row) { return rankOf[m_rows[row].name]; });
+    }
+    if (m_largeNumbers == 0) {
         // Small whole numbers are their own ranks; every text after them.
         quint32 numbers = 0;
         for (const Row &row : m_rows)
             if (row.score != NotSmall)
                 numbers = std::max(numbers, quint32(row.score) + 1);
-        for (size_t row = 0; row < ranks.size(); ++row)
-            ranks[row] = m_rows[row].score != NotSmall ? quint32(m_rows[row].score) : numbers;
-        rankCount = numbers + 1;
-    } else {
-        // Other numbers among them: all ranked by sorting their distinct values.
-        std::vector<double> values(m_rows.size());
-        for (size_t row = 0; row < values.size(); ++row)
-            if (!ScoreValue(utf8(qsizetype(row), Score), &values[row]))
-                values[row] = std::nan("");
-        std::vector<double> distinct;
-        std::copy_if(values.begin(), values.end(), std::back_inserter(distinct), [](double v) { return !std::isnan(v); });
-        std::sort(distinct.begin(), distinct.end());
-        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-        for (size_t row = 0; row < values.size(); ++row)
-            ranks[row] = std::isnan(values[row])
-                             ? quint32(distinct.size())
-                             : quint32(std::lower_bound(distinct.begin(), distinct.end(), values[row]) - distinct.begin());
-        rankCount = quint32(distinct.size()) + 1;
+        return orderByRank(m_rows.size(), numbers + 1, descending, [&](size_t row) {
+            return m_rows[row].score != NotSmall ? quint32(m_rows[row].score) : numbers;
+        });
     }
-    return orderByRank(ranks, rankCount, descending);
+    // Other numbers among them: all ranked by sorting their distinct values.
+    std::vector<double> values(m_rows.size());
+    for (size_t row = 0; row < values.size(); ++row)
+        if (!ScoreValue(utf8(qsizetype(row), Score), &values[row]))
+            values[row] = std::nan("");
+    std::vector<double> distinct;
+    std::copy_if(values.begin(), values.end(), std::back_inserter(distinct), [](double v) { return !std::isnan(v); });
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    std::vector<quint32> ranks(values.size());
+    for (size_t row = 0; row < values.size(); ++row)
+        ranks[row] = std::isnan(values[row])
+                         ? quint32(distinct.size())
+                         : quint32(std::lower_bound(distinct.begin(), distinct.end(), values[row]) - distinct.begin());
+    return orderByRank(ranks.size(), quint32(distinct.size()) + 1, descending, [&](size_t row) { return ranks[row]; });
 }
 
 void ScoreRows::permute(std::vector<quint32> order)
 {
     // Gathered into a new vector: reading in the new order and writing in
-    // sequence is kinder to the cache than moving rows in place.
+    // sequence lets the reads overlap, where moving rows in place, cycle by
+    // cycle, waits for each read in turn and is several times slower.
     std::vector<Row> rows;
     rows.reserve(order.size());
     for (quint32 old : order)

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-// Rows of (name, score) kept as UTF-8 in one buffer with 16 bytes of index per
+// Rows of (name, score) kept as UTF-8 in one buffer with 12 bytes of index per
 // row, so a score file of a million lines costs tens of megabytes, not hundreds.
 // A loaded file is the buffer itself: each row points at its line's name and
 // score, which stand on either side of one separator. Texts are kept as read;
@@ -56,13 +56,14 @@ public:
     static constexpr quint32 NotSmall = (1u << 12) - 1;
 
 private:
+    // The score ends where its line or its field does: at the next comma,
+    // CR or LF, or at the end of the buffer.
     struct Row
     {
-        quint64 offset : 40;   // of the name in m_text; the score follows one separator later
-        quint64 nameSize : 24; // a longer name is kept cut
-        quint32 scoreSize : 20; // no longer than a line that loads
-        quint32 score : 12;     // the score, or NotSmall
-        quint32 name;           // which of m_names
+        quint32 offset;        // of the name in m_text; the score follows one separator later
+        quint32 nameSize : 20; // a longer name, which could not load back anyway, is kept cut
+        quint32 score : 12;    // the score, or NotSmall
+        quint32 name;          // which of m_names
     };
     struct NameRef
     {
@@ -71,6 +72,8 @@ private:
     };
 
     void push(quint64 offset, std::string_view name, std::string_view score);
+    // Ends the buffer's last line, so that text added after it is not read as part of its score.
+    void endLastLine();
     // The index of a distinct name, new or known; the views in m_nameIndex are
     // made again whenever the buffer has moved.
     quint32 nameIndex(quint64 offset, std::string_view name);

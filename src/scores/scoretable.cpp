@@ -2,6 +2,7 @@
 #include "scores/scoretable.h"
 
 #include <QTextDocument>
+#include <algorithm>
 
 namespace {
 
@@ -79,16 +80,15 @@ void ScoreTable::sort(int column, Qt::SortOrder order)
         return;
     std::vector<quint32> newOrder = m_rows.sortedOrder(column, order == Qt::DescendingOrder);
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The current row and the like follow their rows. They are few, so each
+    // is looked for in the order rather than keeping a map of every row.
     const QModelIndexList persistent = persistentIndexList();
-    if (!persistent.isEmpty()) {
-        std::vector<int> newRowOf(newOrder.size());
-        for (size_t row = 0; row < newOrder.size(); ++row)
-            newRowOf[newOrder[row]] = int(row);
-        QModelIndexList moved;
-        for (const QModelIndex &index : persistent)
-            moved.append(this->index(newRowOf[size_t(index.row())], index.column()));
-        changePersistentIndexList(persistent, moved);
+    QModelIndexList moved;
+    for (const QModelIndex &index : persistent) {
+        const auto to = std::find(newOrder.begin(), newOrder.end(), quint32(index.row()));
+        moved.append(this->index(int(to - newOrder.begin()), index.column()));
     }
+    changePersistentIndexList(persistent, moved);
     m_rows.permute(std::move(newOrder));
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the game. Without a display it runs on a virtual X server instead,
-# saves a screenshot and exits, so that `make run` works on a headless machine.
+# saves a screenshot and exits, so that `./build.sh run` works on a headless machine.
 #   scripts/run.sh path/to/corvanthelix
 set -euo pipefail
 game=$1

@@ -8,9 +8,9 @@
 #include "windows/window2.h"
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>

@@ -24,10 +24,9 @@ echo
 QT_QPA_PLATFORM=offscreen "$bench/bench_startup" "$runs" 2>/dev/null
 echo
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-pids=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+. "$(dirname "$0")/../scripts/xvfb.sh"
+start_xvfb "$work" 1280x1024
+pids=$xvfb_pid
 mkdir -p "$work/big"
 "$bench/bench_scores" --write "$work/big/Corvanthelix.txt" 10000000
 BENCH_BIG_DATA="$work/big" QT_QPA_PLATFORM=xcb "$bench/bench_startup" "$runs" 2>/dev/null

@@ -13,10 +13,8 @@ shot="$(cd "$(dirname "$game")" && pwd)/corvanthelix-screenshot.png"
 echo "No display is set, so the game starts on a virtual X server (Xvfb) and a screenshot is saved instead."
 work=$(mktemp -d)
 trap 'kill "${game_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1024x900x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb "$work" 1024x900
 [ -n "${XDG_RUNTIME_DIR:-}" ] || { export XDG_RUNTIME_DIR="$work/runtime"; mkdir -m 700 "$XDG_RUNTIME_DIR"; }
 "$game" &
 game_pid=$!

@@ -9,10 +9,9 @@ game=$1
 out=$2
 work=$(mktemp -d)
 trap 'kill "${game_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1700x1800x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb "$work" 1700x1800
+export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_DATA_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 printf 'Ann,7\nBob,12\nCleo,6\n' >"$XDG_DATA_HOME/Corvanthelix.txt"
 

@@ -15,9 +15,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -112,15 +112,14 @@ void Window1::CreateControls0()
             &Window1::PushButton2_Action);
     ListBox1_Open();
     connect(list, &ListBox::cellClick, this, &Window1::ListBox1_CellClick);
-    connect(control<QPushButton>(QStringLiteral("PushButton3")), &QPushButton::clicked, this,
-            &Window1::PushButton3_Action);
+    auto *enter = control<QPushButton>(QStringLiteral("PushButton3"));
+    connect(enter, &QPushButton::clicked, this, &Window1::PushButton3_Action);
     connect(this, &Window::mouseDown, this, &Window1::Event_MouseDown);
 
     // Keyboard play: the grid is one Tab stop and has the focus at the start;
     // Return in the name field presses Enter Score.
     new FocusGrid(QList<QWidget *>(m_wells.begin(), m_wells.end()), 3, this);
     m_wells[0]->setFocus();
-    auto *enter = control<QPushButton>(QStringLiteral("PushButton3"));
     connect(control<QLineEdit>(QStringLiteral("EditField1")), &QLineEdit::returnPressed, enter, [enter] {
         if (enter->isEnabled())
             enter->click();

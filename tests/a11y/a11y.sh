@@ -9,10 +9,9 @@ fi
 game=$1
 work=$(mktemp -d)
 trap 'kill $game_pid $bus_pid $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+. "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb "$work" 1280x1024
+export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME LANGUAGE
 export LC_ALL=C.UTF-8 # the checks read English

@@ -10,10 +10,9 @@ work=$(mktemp -d)
 failures=0 checks=0 game_pid=
 trap 'kill $game_pid $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$out/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+. "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb "$work" 1280x1024 "$out/xvfb.log"
+export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$work/runtime"
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME LANGUAGE
 export LC_ALL=C.UTF-8 # the checks read English

@@ -65,6 +65,8 @@ void ScoreRows::push(quint64 offset, std::string_view name, std::string_view sco
 {
     Q_ASSERT(offset <= std::numeric_limits<quint32>::max() && name.size() <= LongestName);
     m_largeNumbers += isLargeNumber(score);
+    if (!m_order.empty())
+        m_order.push_back(quint32(m_rows.size()));
     m_rows.push_back({quint32(offset), quint32(name.size()), smallScore(score), nameIndex(offset, name)});
 }
 
@@ -109,6 +111,7 @@ void ScoreRows::append(ScoreRows &&other)
     }
     endLastLine();
     const quint64 shift = m_text.size();
+    const quint32 firstId = quint32(m_rows.size());
     m_text.append(other.m_text);
     std::vector<quint32> nameOf(other.m_names.size());
     for (size_t i = 0; i < nameOf.size(); ++i)
@@ -120,6 +123,16 @@ void ScoreRows::append(ScoreRows &&other)
         row.name = nameOf[row.name];
         m_rows.push_back(row);
     }
+    // Either table shown in an order of its own: both keep the order they are shown in.
+    if (!m_order.empty() || !other.m_order.empty()) {
+        if (m_order.empty()) {
+            m_order.resize(firstId);
+            std::iota(m_order.begin(), m_order.end(), 0u);
+        }
+        m_order.reserve(m_rows.size());
+        for (qsizetype row = 0; row < other.size(); ++row)
+            m_order.push_back(firstId + other.idAt(row));
+    }
     m_largeNumbers += other.m_largeNumbers;
     other = {};
 }
@@ -128,13 +141,23 @@ void ScoreRows::remove(qsizetype row)
 {
     // The text stays in the buffer, and the name among the distinct ones;
     // removals are rare and the buffer is no larger than the file that was read.
+    const quint32 id = idAt(row);
     m_largeNumbers -= isLargeNumber(utf8(row, Score));
-    m_rows.erase(m_rows.begin() + row);
+    m_rows.erase(m_rows.begin() + id);
+    if (!m_order.empty()) {
+        m_order.erase(m_order.begin() + row);
+        for (quint32 &other : m_order)
+            other -= other > id;
+    }
 }
 
-std::string_view ScoreRows::utf8(qsizetype index, int column) const
+std::string_view ScoreRows::utf8(qsizetype row, int column) const
 {
-    const Row &row = m_rows[size_t(index)];
+    return field(at(row), column);
+}
+
+std::string_view ScoreRows::field(const Row &row, int column) const
+{
     const char *name = m_text.data() + row.offset;
     if (column == Name)
         return std::string_view(name, row.nameSize);
@@ -158,20 +181,24 @@ QString ScoreRows::FromUtf8(std::string_view utf8)
 
 namespace {
 
-// A stable counting sort by rank: rows of equal rank keep their order, and
-// descending mirrors ascending with ties still in their order. The rank of a
-// row is asked for twice rather than kept, which spares a big table the memory.
+// A stable counting sort by rank of the ids in `shown` (all ids in turn when
+// it is empty): ids of equal rank keep their order, and descending mirrors
+// ascending with ties still in their order. The rank of an id is asked for
+// twice rather than kept, which spares a big table the memory.
 template <typename RankOf>
-std::vector<quint32> orderByRank(size_t rows, quint32 rankCount, bool descending, RankOf rankOf)
+std::vector<quint32> orderByRank(size_t ids, const std::vector<quint32> &shown, quint32 rankCount, bool descending,
+                                 RankOf rankOf)
 {
-    auto bucket = [&](size_t row) { return descending ? rankCount - 1 - rankOf(row) : rankOf(row); };
+    auto bucket = [&](quint32 id) { return descending ? rankCount - 1 - rankOf(id) : rankOf(id); };
     std::vector<quint32> start(size_t(rankCount) + 1, 0);
-    for (size_t row = 0; row < rows; ++row)
-        ++start[bucket(row) + 1];
+    for (quint32 id = 0; id < ids; ++id) // how many of each rank does not depend on the order
+        ++start[bucket(id) + 1];
     std::partial_sum(start.begin(), start.end(), start.begin());
-    std::vector<quint32> order(rows);
-    for (size_t row = 0; row < rows; ++row)
-        order[start[bucket(row)]++] = quint32(row);
+    std::vector<quint32> order(ids);
+    for (size_t row = 0; row < ids; ++row) {
+        const quint32 id = shown.empty() ? quint32(row) : shown[row];
+        order[start[bucket(id)]++] = id;
+    }
     return order;
 }
 
@@ -207,8 +234,8 @@ std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
 {
     if (column == Name) {
         const std::vector<quint32> &rankOf = nameRanks();
-        return orderByRank(m_rows.size(), quint32(m_names.size()), descending,
-                           [&](size_t row) { return rankOf[m_rows[row].name]; });
+        return orderByRank(m_rows.size(), m_order, quint32(m_names.size()), descending,
+                           [&](quint32 id) { return rankOf[m_rows[id].name]; });
     }
     if (m_largeNumbers == 0) {
         // Small whole numbers are their own ranks; every text after them.
@@ -216,35 +243,24 @@ std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
         for (const Row &row : m_rows)
             if (row.score != NotSmall)
                 numbers = std::max(numbers, quint32(row.score) + 1);
-        return orderByRank(m_rows.size(), numbers + 1, descending, [&](size_t row) {
-            return m_rows[row].score != NotSmall ? quint32(m_rows[row].score) : numbers;
+        return orderByRank(m_rows.size(), m_order, numbers + 1, descending, [&](quint32 id) {
+            return m_rows[id].score != NotSmall ? quint32(m_rows[id].score) : numbers;
         });
     }
     // Other numbers among them: all ranked by sorting their distinct values.
     std::vector<double> values(m_rows.size());
-    for (size_t row = 0; row < values.size(); ++row)
-        if (!ScoreValue(utf8(qsizetype(row), Score), &values[row]))
-            values[row] = std::nan("");
+    for (size_t id = 0; id < values.size(); ++id)
+        if (!ScoreValue(field(m_rows[id], Score), &values[id]))
+            values[id] = std::nan("");
     std::vector<double> distinct;
     std::copy_if(values.begin(), values.end(), std::back_inserter(distinct), [](double v) { return !std::isnan(v); });
     std::sort(distinct.begin(), distinct.end());
     distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
     std::vector<quint32> ranks(values.size());
-    for (size_t row = 0; row < values.size(); ++row)
-        ranks[row] = std::isnan(values[row])
-                         ? quint32(distinct.size())
-                         : quint32(std::lower_bound(distinct.begin(), distinct.end(), values[row]) - distinct.begin());
-    return orderByRank(ranks.size(), quint32(distinct.size()) + 1, descending, [&](size_t row) { return ranks[row]; });
-}
-
-void ScoreRows::permute(std::vector<quint32> order)
-{
-    // Gathered into a new vector: reading in the new order and writing in
-    // sequence lets the reads overlap, where moving rows in place, cycle by
-    // cycle, waits for each read in turn and is several times slower.
-    std::vector<Row> rows;
-    rows.reserve(order.size());
-    for (quint32 old : order)
-        rows.push_back(m_rows[old]);
-    m_rows = std::move(rows);
+    for (size_t id = 0; id < values.size(); ++id)
+        ranks[id] = std::isnan(values[id])
+                        ? quint32(distinct.size())
+                        : quint32(std::lower_bound(distinct.begin(), distinct.end(), values[id]) - distinct.begin());
+    return orderByRank(ranks.size(), m_order, quint32(distinct.size()) + 1, descending,
+                       [&](quint32 id) { return ranks[id]; });
 }

@@ -10,6 +10,8 @@
 
 // Rows of (name, score) kept as UTF-8 in one buffer with 12 bytes of index per
 // row, so a score file of a million lines costs tens of megabytes, not hundreds.
+// The rows stay in the order they were added; a sort only changes the order
+// they are shown in, which costs 4 bytes a row once a table has been sorted.
 // A loaded file is the buffer itself: each row points at its line's name and
 // score, which stand on either side of one separator. Texts are kept as read;
 // invalid UTF-8 shows as replacement characters. Each row also knows its
@@ -33,6 +35,7 @@ public:
     void append(const QString &name, const QString &score);
     // Moves all of other's rows to the end of this.
     void append(ScoreRows &&other);
+    // Rows are numbered in the order they are shown, here and below.
     void remove(qsizetype row);
 
     // 0 <= row < size(); column is Name or Score.
@@ -43,13 +46,16 @@ public:
     // Whose order names sort in: the player's.
     static QLocale SortLocale();
 
-    // The new order as old row numbers, without applying it. Names compare by
-    // the player's locale, ignoring case; scores numerically, with texts that
-    // are not numbers after the numbers. Equal rows keep their order;
-    // descending reverses ascending.
+    // Which row is shown at a place, as a number that stays with the row until
+    // rows are removed.
+    quint32 idAt(qsizetype row) const { return m_order.empty() ? quint32(row) : m_order[size_t(row)]; }
+    // The order a sort would show the rows in, as ids, without applying it.
+    // Names compare by the player's locale, ignoring case; scores
+    // numerically, with texts that are not numbers after the numbers. Equal
+    // rows keep the order they are shown in; descending reverses ascending.
     std::vector<quint32> sortedOrder(int column, bool descending) const;
-    // Rearranges the rows: new row i is old row order[i].
-    void permute(std::vector<quint32> order);
+    // Shows the rows in that order, as sortedOrder gave it.
+    void setOrder(std::vector<quint32> order) { m_order = std::move(order); }
 
     // Every score a row can hold as a number; a larger score or a text is read
     // from the buffer when sorting.
@@ -79,8 +85,12 @@ private:
     quint32 nameIndex(quint64 offset, std::string_view name);
     const std::vector<quint32> &nameRanks() const;
 
+    const Row &at(qsizetype row) const { return m_rows[idAt(row)]; }
+    std::string_view field(const Row &row, int column) const;
+
     std::string m_text;
-    std::vector<Row> m_rows;
+    std::vector<Row> m_rows;             // in the order they were added
+    std::vector<quint32> m_order;        // ids in the order shown; empty when that is the order added
     std::vector<NameRef> m_names; // each distinct name once, where it first stands
     std::unordered_map<std::string_view, quint32> m_nameIndex;
     const char *m_indexedText = nullptr;

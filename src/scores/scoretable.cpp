@@ -85,11 +85,11 @@ void ScoreTable::sort(int column, Qt::SortOrder order)
     const QModelIndexList persistent = persistentIndexList();
     QModelIndexList moved;
     for (const QModelIndex &index : persistent) {
-        const auto to = std::find(newOrder.begin(), newOrder.end(), quint32(index.row()));
+        const auto to = std::find(newOrder.begin(), newOrder.end(), m_rows.idAt(index.row()));
         moved.append(this->index(int(to - newOrder.begin()), index.column()));
     }
     changePersistentIndexList(persistent, moved);
-    m_rows.permute(std::move(newOrder));
+    m_rows.setOrder(std::move(newOrder));
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 

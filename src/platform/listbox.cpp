@@ -1,11 +1,15 @@
 // Corvanthelix - a multi-column list with clickable headings.
 #include "platform/listbox.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -69,29 +73,23 @@ protected:
 void InstallListBoxAccessibility(); // in listboxaccessible.cpp
 
 ListBox::ListBox(QWidget *parent)
-    : QTableView(parent)
+    : QAbstractItemView(parent)
+    , m_header(new Heading(Qt::Horizontal, this))
 {
     InstallListBoxAccessibility();
-    // Rows as a list shows them: no row headings, no grid of the table's own
-    // (the delegate draws ours), one height for every row.
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setMinimumSectionSize(1);
-    setShowGrid(false);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
     setTabKeyNavigation(false); // Tab leaves the list, as in every other control
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setItemDelegate(new GridDelegate(this));
-    setHorizontalHeader(new Heading(Qt::Horizontal, this));
     applyRowHeight();
 
-    QHeaderView *heading = header();
+    QHeaderView *heading = m_header;
+    heading->setFirstSectionMovable(true);
     heading->setHighlightSections(false);
     heading->setSectionsMovable(false);
     heading->setSectionResizeMode(QHeaderView::Fixed);
@@ -99,12 +97,36 @@ ListBox::ListBox(QWidget *parent)
     heading->setSectionsClickable(true);
     heading->setSortIndicatorShown(true);
     heading->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(heading, &QHeaderView::sectionResized, viewport(), qOverload<>(&QWidget::update));
+    connect(heading, &QHeaderView::sectionCountChanged, this, [this] {
+        updateGeometries();
+        viewport()->update();
+    });
+    connect(heading, &QHeaderView::geometriesChanged, this, &ListBox::updateGeometries);
     // Qt flips the indicator on a click; a new column starts ascending because
     // the models we show answer InitialSortOrderRole so.
     connect(heading, &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder order) {
         if (model() && column >= 0)
             model()->sort(column, order);
     });
+}
+
+void ListBox::setModel(QAbstractItemModel *model)
+{
+    if (this->model())
+        disconnect(this->model(), nullptr, this, nullptr);
+    m_header->setModel(model);
+    QAbstractItemView::setModel(model);
+    // The scroll bar follows the number of rows.
+    if (model)
+        for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(model, changed, this, &ListBox::scheduleDelayedItemsLayout);
+}
+
+void ListBox::setSelectionModel(QItemSelectionModel *selectionModel)
+{
+    m_header->setSelectionModel(selectionModel);
+    QAbstractItemView::setSelectionModel(selectionModel);
 }
 
 void ListBox::setHeadings(const QString &tabSeparated)
@@ -128,15 +150,308 @@ void ListBox::setColumnWidths(const QString &percents)
     applyColumnWidths();
 }
 
+void ListBox::clickHeading(int column)
+{
+    if (!model() || column < 0 || column >= model()->columnCount())
+        return;
+    const bool again = m_header->sortIndicatorSection() == column;
+    const Qt::SortOrder order = again && m_header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder
+                                                                                             : Qt::AscendingOrder;
+    m_header->setSortIndicator(column, order);
+}
+
+int ListBox::rowCount() const
+{
+    return model() ? model()->rowCount(rootIndex()) : 0;
+}
+
+int ListBox::rowAt(int y) const
+{
+    const qint64 at = y + m_offset;
+    return at >= 0 && at / m_rowHeight < rowCount() ? int(at / m_rowHeight) : -1;
+}
+
+int ListBox::rowY(int row) const
+{
+    return int(std::clamp<qint64>(qint64(row) * m_rowHeight - m_offset, INT_MIN / 2, INT_MAX / 2));
+}
+
+qint64 ListBox::offsetFor(int value) const
+{
+    // At the end of the scroll bar the last row stands at the bottom, however
+    // the height divides.
+    const QScrollBar *bar = verticalScrollBar();
+    if (bar->maximum() > 0 && value == bar->maximum())
+        return std::max<qint64>(0, qint64(rowCount()) * m_rowHeight - viewport()->height());
+    return qint64(value) * m_rowHeight;
+}
+
+int ListBox::verticalOffset() const
+{
+    return int(std::min<qint64>(m_offset, INT_MAX));
+}
+
+QRect ListBox::visualRect(const QModelIndex &index) const
+{
+    if (!index.isValid() || index.model() != model() || index.parent() != rootIndex())
+        return {};
+    return QRect(m_header->sectionViewportPosition(index.column()), rowY(index.row()),
+                 m_header->sectionSize(index.column()), m_rowHeight);
+}
+
+QModelIndex ListBox::indexAt(const QPoint &point) const
+{
+    const int row = rowAt(point.y()), column = m_header->logicalIndexAt(point.x());
+    return row >= 0 && column >= 0 ? model()->index(row, column, rootIndex()) : QModelIndex();
+}
+
+void ListBox::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (!index.isValid() || index.model() != model() || index.parent() != rootIndex())
+        return;
+    const int height = viewport()->height(), top = rowY(index.row());
+    if (hint == EnsureVisible)
+        hint = top < 0 || m_rowHeight > height ? PositionAtTop
+             : top + m_rowHeight > height      ? PositionAtBottom
+                                               : EnsureVisible;
+    if (hint != EnsureVisible) {
+        // The first row to show: the row itself, or as many rows above it as
+        // fit above it.
+        int first = index.row();
+        if (hint == PositionAtBottom || hint == PositionAtCenter) {
+            const int room = hint == PositionAtCenter ? height / 2 : height;
+            first -= std::min(first, std::max(0, (room - m_rowHeight) / m_rowHeight));
+        }
+        verticalScrollBar()->setValue(first);
+    }
+    update(index);
+}
+
+QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const int rows = rowCount(), columns = model() ? model()->columnCount(rootIndex()) : 0;
+    if (rows == 0 || columns == 0)
+        return {};
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return model()->index(0, 0, rootIndex());
+    int row = current.row(), column = current.column();
+    switch (action) {
+    case MoveUp:
+        row = std::max(row - 1, 0);
+        break;
+    case MoveDown:
+        row = std::min(row + 1, rows - 1);
+        break;
+    case MoveLeft:
+        column = std::max(column - 1, 0);
+        break;
+    case MoveRight:
+        column = std::min(column + 1, columns - 1);
+        break;
+    case MovePrevious: // cell by cell, around from the first to the last
+        if (--column < 0) {
+            column = columns - 1;
+            row = row > 0 ? row - 1 : rows - 1;
+        }
+        break;
+    case MoveNext:
+        if (++column == columns) {
+            column = 0;
+            row = row + 1 < rows ? row + 1 : 0;
+        }
+        break;
+    case MoveHome: // Home and End cross the row; with Ctrl, the whole list
+        column = 0;
+        if (modifiers & Qt::ControlModifier)
+            row = 0;
+        break;
+    case MoveEnd:
+        column = columns - 1;
+        if (modifiers & Qt::ControlModifier)
+            row = rows - 1;
+        break;
+    case MovePageUp: {
+        const int to = rowAt(visualRect(current).bottom() - viewport()->height());
+        row = to < 0 ? 0 : to;
+        break;
+    }
+    case MovePageDown: {
+        const int to = rowAt(visualRect(current).top() + viewport()->height());
+        row = to < 0 ? rows - 1 : to;
+        break;
+    }
+    }
+    return model()->index(row, column, rootIndex());
+}
+
+void ListBox::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
+{
+    const QRect normal = rect.normalized();
+    const QModelIndex from = indexAt(normal.topLeft()), to = indexAt(normal.bottomRight());
+    if (selectionModel() && from.isValid() && to.isValid() && (from.flags() & Qt::ItemIsEnabled)
+        && (to.flags() & Qt::ItemIsEnabled))
+        selectionModel()->select(QItemSelection(from, to), command);
+}
+
+QRegion ListBox::visualRegionForSelection(const QItemSelection &selection) const
+{
+    QRegion region;
+    for (const QItemSelectionRange &range : selection) {
+        if (!range.isValid() || range.parent() != rootIndex())
+            continue;
+        const int left = m_header->sectionViewportPosition(range.left());
+        const int right = m_header->sectionViewportPosition(range.right()) + m_header->sectionSize(range.right());
+        const QRect rect(QPoint(left, rowY(range.top())), QPoint(right - 1, rowY(range.bottom()) + m_rowHeight - 1));
+        if (viewport()->rect().intersects(rect))
+            region += rect;
+    }
+    return region;
+}
+
+void ListBox::initViewItemOption(QStyleOptionViewItem *option) const
+{
+    QAbstractItemView::initViewItemOption(option);
+    option->showDecorationSelected = true; // a selected row is highlighted across its whole width
+}
+
+int ListBox::accessibleChild(const QModelIndex &index) const
+{
+    return (index.row() + 1) * model()->columnCount(rootIndex()) + index.column();
+}
+
+void ListBox::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (QAccessible::isActive() && current.isValid()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(accessibleChild(current));
+        QAccessible::updateAccessibility(&event);
+    }
+    QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListBox::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    if (QAccessible::isActive()) {
+        for (const auto &[indexes, type] : {std::pair(selected.indexes(), QAccessible::SelectionAdd),
+                                           std::pair(deselected.indexes(), QAccessible::SelectionRemove)}) {
+            if (indexes.isEmpty())
+                continue;
+            QAccessibleEvent event(this, type);
+            event.setChild(accessibleChild(indexes.first()));
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    QAbstractItemView::selectionChanged(selected, deselected);
+}
+
 void ListBox::updateGeometries()
 {
-    QTableView::updateGeometries();
+    if (m_updatingGeometries)
+        return;
+    m_updatingGeometries = true;
+    const int headingHeight = m_header->isHidden()
+        ? 0
+        : std::min(std::max(m_header->minimumHeight(), m_header->sizeHint().height()), m_header->maximumHeight());
+    setViewportMargins(0, headingHeight, 0, 0);
+    const QRect inner = viewport()->geometry();
+    m_header->setGeometry(inner.left(), inner.top() - headingHeight, inner.width(), headingHeight);
+
+    // Whole rows scroll: the scroll bar counts the rows that are not on show.
+    const int rows = rowCount();
+    const QSize most = maximumViewportSize();
+    const int height = most.height() >= qint64(rows) * m_rowHeight ? most.height() : viewport()->height();
+    const int onShow = std::max(1, std::min(rows, height / m_rowHeight));
+    verticalScrollBar()->setRange(0, rows - onShow);
+    verticalScrollBar()->setPageStep(onShow);
+    verticalScrollBar()->setSingleStep(1);
+    horizontalScrollBar()->setRange(0, 0);
+    m_offset = offsetFor(verticalScrollBar()->value());
+    m_updatingGeometries = false;
+    QAbstractItemView::updateGeometries();
     applyColumnWidths();
+}
+
+void ListBox::scrollContentsBy(int, int)
+{
+    const qint64 before = m_offset;
+    m_offset = offsetFor(verticalScrollBar()->value());
+    const qint64 by = before - m_offset;
+    if (by > -viewport()->height() && by < viewport()->height())
+        viewport()->scroll(0, int(by));
+    else
+        viewport()->update();
+}
+
+void ListBox::paintEvent(QPaintEvent *event)
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    QPainter painter(viewport());
+    const int rows = rowCount(), columns = m_header->count();
+    if (rows == 0 || columns == 0)
+        return;
+    const int right = m_header->length() - m_header->offset() - 1, bottom = rowY(rows - 1) + m_rowHeight - 1;
+    // A cell the parts of the region share is drawn once: its text drawn
+    // twice would look bolder.
+    const int firstRow = std::max(rowAt(0), 0);
+    const int lastRow = rowAt(viewport()->height()) < 0 ? rows - 1 : rowAt(viewport()->height());
+    std::vector<bool> drawn(size_t(lastRow - firstRow + 1) * size_t(columns));
+    for (QRect dirty : event->region()) {
+        dirty.setBottom(std::min(dirty.bottom(), bottom));
+        dirty.setRight(std::min(dirty.right(), right));
+        const int top = rowAt(dirty.top());
+        if (!dirty.isValid() || top < 0)
+            continue;
+        const int last = rowAt(dirty.bottom()) < 0 ? rows - 1 : rowAt(dirty.bottom());
+        const int left = std::max(m_header->visualIndexAt(dirty.left()), 0);
+        const int end = m_header->visualIndexAt(dirty.right()) < 0 ? columns - 1 : m_header->visualIndexAt(dirty.right());
+        for (int row = top; row <= last; ++row)
+            for (int visual = left; visual <= end; ++visual) {
+                const size_t bit = size_t(row - firstRow) * size_t(columns) + size_t(visual);
+                if (row < firstRow || bit >= drawn.size() || drawn[bit])
+                    continue;
+                drawn[bit] = true;
+                const QModelIndex index = model()->index(row, m_header->logicalIndex(visual), rootIndex());
+                QStyleOptionViewItem cell = option;
+                cell.rect = visualRect(index);
+                if (selectionModel() && selectionModel()->isSelected(index))
+                    cell.state |= QStyle::State_Selected;
+                if (index == m_hover)
+                    cell.state |= QStyle::State_MouseOver;
+                if (option.state & QStyle::State_Enabled) {
+                    const bool enabled = index.flags() & Qt::ItemIsEnabled;
+                    cell.state.setFlag(QStyle::State_Enabled, enabled);
+                    cell.palette.setCurrentColorGroup(enabled ? QPalette::Normal : QPalette::Disabled);
+                }
+                if (index == currentIndex() && (hasFocus() || viewport()->hasFocus()))
+                    cell.state |= QStyle::State_HasFocus;
+                style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &cell, &painter, this);
+                itemDelegateForIndex(index)->paint(&painter, cell, index);
+            }
+    }
+}
+
+bool ListBox::viewportEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverMove:
+        m_hover = indexAt(static_cast<QHoverEvent *>(event)->position().toPoint());
+        break;
+    case QEvent::HoverLeave:
+    case QEvent::Leave:
+        m_hover = QModelIndex();
+        break;
+    default:
+        break;
+    }
+    return QAbstractItemView::viewportEvent(event);
 }
 
 void ListBox::changeEvent(QEvent *event)
 {
-    QTableView::changeEvent(event);
+    QAbstractItemView::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         applyRowHeight();
 }
@@ -148,7 +463,9 @@ void ListBox::applyRowHeight()
     initViewItemOption(&option);
     option.text = QStringLiteral("Xg");
     option.features |= QStyleOptionViewItem::HasDisplay;
-    verticalHeader()->setDefaultSectionSize(style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height());
+    m_rowHeight = std::max(1, style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).height());
+    updateGeometries();
+    viewport()->update();
 }
 
 void ListBox::applyColumnWidths()
@@ -160,20 +477,10 @@ void ListBox::applyColumnWidths()
     for (int column = 0; column < m_percents.size(); ++column) {
         const bool last = column + 1 == m_percents.size();
         const int width = last ? inner - used : inner * m_percents[column] / 100;
-        if (header()->sectionSize(column) != width)
-            header()->resizeSection(column, width);
+        if (m_header->sectionSize(column) != width)
+            m_header->resizeSection(column, width);
         used += width;
     }
-}
-
-void ListBox::clickHeading(int column)
-{
-    if (!model() || column < 0 || column >= model()->columnCount())
-        return;
-    const bool again = header()->sortIndicatorSection() == column;
-    const Qt::SortOrder order = again && header()->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder
-                                                                                             : Qt::AscendingOrder;
-    header()->setSortIndicator(column, order);
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event)
@@ -183,7 +490,7 @@ void ListBox::keyPressEvent(QKeyEvent *event)
         return emit cellClick(current.row(), current.column(), -1, -1);
     if (event->modifiers() == Qt::ControlModifier && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9)
         return clickHeading(event->key() - Qt::Key_1);
-    QTableView::keyPressEvent(event);
+    QAbstractItemView::keyPressEvent(event);
 }
 
 void ListBox::mousePressEvent(QMouseEvent *event)
@@ -192,5 +499,5 @@ void ListBox::mousePressEvent(QMouseEvent *event)
     const QModelIndex index = indexAt(at);
     if (index.isValid() && event->button() == Qt::LeftButton)
         emit cellClick(index.row(), index.column(), at.x(), at.y());
-    QTableView::mousePressEvent(event);
+    QAbstractItemView::mousePressEvent(event);
 }

@@ -1,7 +1,9 @@
 // Corvanthelix - a multi-column list with clickable headings.
 #pragma once
 
-#include <QTableView>
+#include <QAbstractItemView>
+
+class QHeaderView;
 
 // Shows any table model. A heading click asks the model to sort by that
 // column, ascending first and reversed by the next click on the same heading;
@@ -10,16 +12,19 @@
 // arrow keys move the current row, Delete is a click on it, and Ctrl+1,
 // Ctrl+2... are clicks on the first, second... heading.
 //
-// A table view keeps nothing per row, where a tree view keeps and lays out an
-// item for every row: a list of ten million rows stays light.
-class ListBox : public QTableView
+// Every row has the same height, so the list keeps nothing per row: a list of
+// ten million rows costs no more than one of ten. It draws and moves like a
+// table view with no row headings, scrolling by whole rows.
+class ListBox : public QAbstractItemView
 {
     Q_OBJECT
 public:
     explicit ListBox(QWidget *parent = nullptr);
 
-    QHeaderView *header() const { return horizontalHeader(); }
+    QHeaderView *header() const { return m_header; }
 
+    void setModel(QAbstractItemModel *model) override;
+    void setSelectionModel(QItemSelectionModel *selectionModel) override;
     // Both headings from one tab-separated text, set on the model.
     void setHeadings(const QString &tabSeparated);
     // Widths as per cent of the list's inner width, e.g. "66%,34%".
@@ -27,18 +32,48 @@ public:
     // What a click on the column's heading does.
     void clickHeading(int column);
 
+    QRect visualRect(const QModelIndex &index) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint &point) const override;
+
 signals:
     void cellClick(int row, int column, int x, int y);
 
 protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override { return 0; }
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex &) const override { return false; }
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
+    void initViewItemOption(QStyleOptionViewItem *option) const override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void updateGeometries() override;
     void changeEvent(QEvent *event) override;
 
 private:
+    int rowCount() const;
+    // The row at a height in the viewport, or -1.
+    int rowAt(int y) const;
+    // Where a row's top stands in the viewport, kept within what a rectangle can hold.
+    int rowY(int row) const;
+    // How far the rows are scrolled, in pixels, for a scroll bar position.
+    qint64 offsetFor(int value) const;
+    // Which of the accessible table's children a cell is: the headings come first.
+    int accessibleChild(const QModelIndex &index) const;
     void applyColumnWidths();
     void applyRowHeight();
 
+    QHeaderView *m_header;
+    int m_rowHeight = 1;
+    qint64 m_offset = 0;
+    bool m_updatingGeometries = false;
+    QPersistentModelIndex m_hover;
     QList<int> m_percents;
 };

@@ -2,6 +2,7 @@
 # Plays the game as a screen reader player would, through AT-SPI: reads the
 # tree, presses tiles through their actions, and listens for what a screen
 # reader would speak when the board is solved. Run by a11y.sh.
+import subprocess
 import sys
 import pyatspi
 from gi.repository import GLib
@@ -94,6 +95,10 @@ def main():
     check("sorting by Score twice puts 9 first", wait(lambda: first(1) == "9"))
     press(heading("Name"), "Sort")
     check("then sorting by Name puts Ann first", wait(lambda: first(0) == "Ann"))
+    table().queryComponent().grabFocus()
+    subprocess.run(["xdotool", "key", "Down"], check=True)
+    second = lambda: table().queryTable().getAccessibleAt(1, 0).name
+    check("a row reached with the arrow keys is spoken: 'Zoe'", wait(lambda: heard[-1:] == [second()] == ["Zoe"]))
 
 if __name__ == "__main__":
     main()

@@ -215,6 +215,39 @@ private slots:
         QCOMPARE(cell(window, 0, 1), QStringLiteral("7"));
     }
 
+    void scoreTableScrollsToEveryRow()
+    {
+        // The keys bring the current row into view, scrolling whole rows; at
+        // the end the last row stands on the bottom edge, where a click
+        // removes it.
+        QFile file(scoreFile());
+        QVERIFY(file.open(QIODevice::Append));
+        for (int row = 0; row < 40; ++row)
+            file.write("P" + QByteArray::number(row) + ",5\n");
+        file.close();
+        Window1 window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        solve(window);
+        auto *list = find<ListBox>(&window, "ListBox1");
+        list->setFocus();
+        const QRect inside = list->viewport()->rect();
+        for (auto [key, modifier] : {std::pair(Qt::Key_PageDown, Qt::NoModifier), {Qt::Key_End, Qt::ControlModifier},
+                                     {Qt::Key_PageUp, Qt::NoModifier}, {Qt::Key_Up, Qt::NoModifier},
+                                     {Qt::Key_Home, Qt::ControlModifier}, {Qt::Key_Down, Qt::NoModifier}}) {
+            QTest::keyClick(list, key, modifier);
+            const QRect shown = list->visualRect(list->currentIndex());
+            QVERIFY2(inside.contains(shown), qPrintable(QStringLiteral("row %1").arg(list->currentIndex().row())));
+            QCOMPARE(list->indexAt(shown.center()), list->currentIndex());
+        }
+        QCOMPARE(list->currentIndex().row(), 1);
+        QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(list->visualRect(list->currentIndex()).bottom(), inside.bottom());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(2, inside.bottom()));
+        QCOMPARE(window.scores().rowCount(), 41);
+        QCOMPARE(cell(window, 40, 0), QStringLiteral("P38"));
+    }
+
     void textsReadAndFit_data()
     {
         QTest::addColumn<QString>("language");

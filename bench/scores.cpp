@@ -6,8 +6,9 @@
 // With a file of LINES lines in its data folder, the game's main window is
 // made and shown, and its table, model and view are driven as a player does:
 // a click on "Score", then on "Name", ROUNDS times over (31 by default),
-// each timed until the rows are repainted. It prints the medians, the memory
-// the loaded table adds beside an empty one, and the process's peak memory.
+// each timed until the rows are repainted, and as many scrolls to the end and
+// back to the top. It prints the medians, the memory the loaded table adds
+// beside an empty one, and the process's peak memory.
 #include "platform/listbox.h"
 #include "windows/window1.h"
 
@@ -108,11 +109,21 @@ int main(int argc, char **argv)
             list->viewport()->repaint();
             (column == 1 ? byScore : byName).push_back(timer.nsecsElapsed() / 1e6);
         }
+    std::vector<double> toEnd;
+    for (int round = 0; round < rounds; ++round)
+        for (bool end : {true, false}) {
+            QElapsedTimer timer;
+            timer.start();
+            end ? list->scrollToBottom() : list->scrollToTop();
+            list->viewport()->repaint();
+            if (end)
+                toEnd.push_back(timer.nsecsElapsed() / 1e6);
+        }
     rusage usage = {};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("  %10d lines   click Score %8.1f ms   click Name %8.1f ms   table %7.1f MiB   (empty %5.1f MiB)"
-                "   peak %7.1f MiB\n",
-                lines, median(byScore), median(byName), withFull - withEmpty - (withEmpty - before), withEmpty - before,
-                usage.ru_maxrss / 1024.0);
+    std::printf("  %10d lines   click Score %8.1f ms   click Name %8.1f ms   scroll to end %5.2f ms   table %7.1f MiB"
+                "   (empty %5.1f MiB)   peak %7.1f MiB\n",
+                lines, median(byScore), median(byName), median(toEnd), withFull - withEmpty - (withEmpty - before),
+                withEmpty - before, usage.ru_maxrss / 1024.0);
     return 0;
 }

@@ -82,30 +82,28 @@ ListBox::ListBox(QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem); // whatever the style prefers: rows are what it scrolls
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setItemDelegate(new GridDelegate(this));
     applyRowHeight();
 
-    QHeaderView *heading = m_header;
-    heading->setFirstSectionMovable(true);
-    heading->setHighlightSections(false);
-    heading->setSectionsMovable(false);
-    heading->setSectionResizeMode(QHeaderView::Fixed);
-    heading->setStretchLastSection(false);
-    heading->setSectionsClickable(true);
-    heading->setSortIndicatorShown(true);
-    heading->setSortIndicator(-1, Qt::AscendingOrder);
-    connect(heading, &QHeaderView::sectionResized, viewport(), qOverload<>(&QWidget::update));
-    connect(heading, &QHeaderView::sectionCountChanged, this, [this] {
+    m_header->setHighlightSections(false);
+    m_header->setSectionsMovable(false);
+    m_header->setSectionResizeMode(QHeaderView::Fixed);
+    m_header->setStretchLastSection(false);
+    m_header->setSectionsClickable(true);
+    m_header->setSortIndicatorShown(true);
+    m_header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(m_header, &QHeaderView::sectionResized, viewport(), qOverload<>(&QWidget::update));
+    connect(m_header, &QHeaderView::sectionCountChanged, this, [this] {
         updateGeometries();
         viewport()->update();
     });
-    connect(heading, &QHeaderView::geometriesChanged, this, &ListBox::updateGeometries);
+    connect(m_header, &QHeaderView::geometriesChanged, this, &ListBox::updateGeometries);
     // Qt flips the indicator on a click; a new column starts ascending because
     // the models we show answer InitialSortOrderRole so.
-    connect(heading, &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder order) {
+    connect(m_header, &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder order) {
         if (model() && column >= 0)
             model()->sort(column, order);
     });
@@ -244,22 +242,12 @@ QModelIndex ListBox::moveCursor(CursorAction action, Qt::KeyboardModifiers modif
         row = std::min(row + 1, rows - 1);
         break;
     case MoveLeft:
+    case MovePrevious: // Tab leaves the list, so these only cross the row
         column = std::max(column - 1, 0);
         break;
     case MoveRight:
-        column = std::min(column + 1, columns - 1);
-        break;
-    case MovePrevious: // cell by cell, around from the first to the last
-        if (--column < 0) {
-            column = columns - 1;
-            row = row > 0 ? row - 1 : rows - 1;
-        }
-        break;
     case MoveNext:
-        if (++column == columns) {
-            column = 0;
-            row = row + 1 < rows ? row + 1 : 0;
-        }
+        column = std::min(column + 1, columns - 1);
         break;
     case MoveHome: // Home and End cross the row; with Ctrl, the whole list
         column = 0;

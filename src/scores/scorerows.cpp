@@ -230,6 +230,21 @@ const std::vector<quint32> &ScoreRows::nameRanks() const
     return m_nameRanks;
 }
 
+qsizetype ScoreRows::findName(qsizetype from, const QString &start) const
+{
+    // Each distinct name is looked at once, however many rows have it.
+    std::vector<bool> starts(m_names.size());
+    for (size_t name = 0; name < m_names.size(); ++name)
+        starts[name] = FromUtf8(std::string_view(m_text.data() + m_names[name].offset, m_names[name].size))
+                           .startsWith(start, Qt::CaseInsensitive);
+    for (qsizetype step = 0; step < size(); ++step) {
+        const qsizetype row = (from + step) % size();
+        if (starts[at(row).name])
+            return row;
+    }
+    return -1;
+}
+
 std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
 {
     if (column == Name) {

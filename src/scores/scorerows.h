@@ -56,6 +56,9 @@ public:
     std::vector<quint32> sortedOrder(int column, bool descending) const;
     // Shows the rows in that order, as sortedOrder gave it.
     void setOrder(std::vector<quint32> order) { m_order = std::move(order); }
+    // The first row from `from` on, around to the row before it, whose name
+    // starts with the text, ignoring case; -1 when there is none.
+    qsizetype findName(qsizetype from, const QString &start) const;
 
     // Every score a row can hold as a number; a larger score or a text is read
     // from the buffer when sorting.

@@ -20,6 +20,8 @@ public:
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
     bool removeRows(int row, int count, const QModelIndex &parent = {}) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    QModelIndexList match(const QModelIndex &start, int role, const QVariant &value, int hits,
+                          Qt::MatchFlags flags) const override;
 
     // Adds a row at the end and returns its index.
     int addRow(const QString &name, const QString &score);

@@ -116,6 +116,21 @@ private slots:
         }
     }
 
+    void typingFindsTheNextName()
+    {
+        // The quick search for a name agrees with asking every row in turn.
+        ScoreTable table;
+        fill(table, {{"Ann", "7"}, {"émile", "3"}, {"bob", "1"}, {"Émile", "2"}, {"ann", "5"}, {"Zoë", "9"}});
+        table.sort(1, Qt::AscendingOrder); // shown in an order of their own
+        for (const char *text : {"a", "AN", "é", "É", "em", "z", "q", ""})
+            for (int from = 0; from < table.rowCount(); ++from)
+                for (Qt::MatchFlags flags : {Qt::MatchFlags(Qt::MatchStartsWith), Qt::MatchStartsWith | Qt::MatchWrap}) {
+                    const QModelIndex start = table.index(from, 0);
+                    QCOMPARE(table.match(start, Qt::DisplayRole, QString(text), 1, flags),
+                             table.QAbstractTableModel::match(start, Qt::DisplayRole, QString(text), 1, flags));
+                }
+    }
+
     void removeRow()
     {
         ScoreTable table;

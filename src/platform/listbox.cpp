@@ -380,10 +380,10 @@ void ListBox::paintEvent(QPaintEvent *event)
     if (rows == 0 || columns == 0)
         return;
     const int right = m_header->length() - m_header->offset() - 1, bottom = rowY(rows - 1) + m_rowHeight - 1;
+    auto orLast = [](int found, int last) { return found < 0 ? last : found; }; // past the end: the last
     // A cell the parts of the region share is drawn once: its text drawn
     // twice would look bolder.
-    const int firstRow = std::max(rowAt(0), 0);
-    const int lastRow = rowAt(viewport()->height()) < 0 ? rows - 1 : rowAt(viewport()->height());
+    const int firstRow = std::max(rowAt(0), 0), lastRow = orLast(rowAt(viewport()->height()), rows - 1);
     std::vector<bool> drawn(size_t(lastRow - firstRow + 1) * size_t(columns));
     for (QRect dirty : event->region()) {
         dirty.setBottom(std::min(dirty.bottom(), bottom));
@@ -391,9 +391,9 @@ void ListBox::paintEvent(QPaintEvent *event)
         const int top = rowAt(dirty.top());
         if (!dirty.isValid() || top < 0)
             continue;
-        const int last = rowAt(dirty.bottom()) < 0 ? rows - 1 : rowAt(dirty.bottom());
+        const int last = orLast(rowAt(dirty.bottom()), rows - 1);
         const int left = std::max(m_header->visualIndexAt(dirty.left()), 0);
-        const int end = m_header->visualIndexAt(dirty.right()) < 0 ? columns - 1 : m_header->visualIndexAt(dirty.right());
+        const int end = orLast(m_header->visualIndexAt(dirty.right()), columns - 1);
         for (int row = top; row <= last; ++row)
             for (int visual = left; visual <= end; ++visual) {
                 const size_t bit = size_t(row - firstRow) * size_t(columns) + size_t(visual);

@@ -13,16 +13,22 @@ case "$task" in
 esac
 scripts/deps.sh "$task"
 
-compile() { # targets...
+configure() { # folder, cmake options...
+  local folder=$1
+  shift
   # A build folder made by another generator cannot be reused by Ninja.
-  if [ -f "$build/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$build/CMakeCache.txt"; then
-    rm -rf "$build"
+  if [ -f "$folder/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$folder/CMakeCache.txt"; then
+    rm -rf "$folder"
   fi
-  if [ ! -f "$build/build.ninja" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >"$build.configure.log" 2>&1 \
-      || { cat "$build.configure.log" >&2; exit 1; }
-    rm -f "$build.configure.log"
+  if [ ! -f "$folder/build.ninja" ]; then
+    cmake -S . -B "$folder" -G Ninja "$@" >"$folder.configure.log" 2>&1 \
+      || { cat "$folder.configure.log" >&2; exit 1; }
+    rm -f "$folder.configure.log"
   fi
+}
+
+compile() { # targets...
+  configure "$build" -DCMAKE_BUILD_TYPE=Release
   cmake --build "$build" --target "$@" -- --quiet
 }
 
@@ -32,7 +38,12 @@ case "$task" in
     exec scripts/run.sh "$build/src/app/corvanthelix" ;;
   test)
     compile all
-    ctest --test-dir "$build" --output-on-failure -j"$(nproc)" ;;
+    ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+    # The unit tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
+    # where reading past a buffer fails instead of passing by luck.
+    configure "$build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANTHELIX_SANITIZE=ON -DCORVANTHELIX_BENCH=OFF
+    cmake --build "$build-sanitize" --target tst_puzzle tst_scorefile tst_scoretable tst_windows -- --quiet
+    ASAN_OPTIONS=detect_leaks=0 ctest --test-dir "$build-sanitize" -R '^tst_' --output-on-failure -j"$(nproc)" ;;
   bench)
     compile all
     exec bench/run.sh "$build" ;;

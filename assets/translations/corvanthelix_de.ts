@@ -16,6 +16,13 @@
     </message>
 </context>
 <context>
+    <name>DataFolder</name>
+    <message>
+        <source>the name of the data folder, %1, is not valid UTF-8</source>
+        <translation>der Name des Datenordners, %1, ist kein gültiges UTF-8</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Sum Puzzle</source>
@@ -139,13 +146,13 @@ Grund: %2</translation>
     <message>
         <source>Your scores could not be read, so the table starts empty.
 
-The file is left as it is, and new scores are still added to it.
+The file is left as it is.
 
 File: %1
 Reason: %2</source>
         <translation>Deine Ergebnisse konnten nicht gelesen werden, darum beginnt die Tabelle leer.
 
-Die Datei bleibt, wie sie ist, und neue Ergebnisse werden weiter angefügt.
+Die Datei bleibt, wie sie ist.
 
 Datei: %1
 Grund: %2</translation>
@@ -315,6 +322,22 @@ Grund: %2</translation>
     <message>
         <source>DONE</source>
         <translation>Bravo</translation>
+    </message>
+    <message>
+        <source>Score not shown</source>
+        <translation>Ergebnis nicht angezeigt</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to show your score in the table.</source>
+        <translation>Es ist nicht genug Speicher frei, um dein Ergebnis in der Tabelle anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
+        <translation>Es ist nicht genug Speicher frei, um die Ergebnistabelle zu sortieren oder zu durchsuchen, darum bleibt sie, wie sie war.</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,13 @@
     </message>
 </context>
 <context>
+    <name>DataFolder</name>
+    <message>
+        <source>the name of the data folder, %1, is not valid UTF-8</source>
+        <translation>el nombre de la carpeta de datos, %1, no es UTF-8 válido</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Sum Puzzle</source>
@@ -139,13 +146,13 @@ Motivo: %2</translation>
     <message>
         <source>Your scores could not be read, so the table starts empty.
 
-The file is left as it is, and new scores are still added to it.
+The file is left as it is.
 
 File: %1
 Reason: %2</source>
         <translation>No se pudieron leer tus puntuaciones, así que la tabla empieza vacía.
 
-El archivo queda como está, y las nuevas puntuaciones se siguen añadiendo.
+El archivo queda como está.
 
 Archivo: %1
 Motivo: %2</translation>
@@ -315,6 +322,22 @@ Motivo: %2</translation>
     <message>
         <source>DONE</source>
         <translation>LISTO</translation>
+    </message>
+    <message>
+        <source>Score not shown</source>
+        <translation>Puntuación no mostrada</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to show your score in the table.</source>
+        <translation>No hay memoria suficiente para mostrar tu puntuación en la tabla.</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
+        <translation>No hay memoria suficiente para ordenar o buscar en la tabla de puntuaciones, así que se queda como estaba.</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,13 @@
     </message>
 </context>
 <context>
+    <name>DataFolder</name>
+    <message>
+        <source>the name of the data folder, %1, is not valid UTF-8</source>
+        <translation>le nom du dossier de données, %1, n’est pas de l’UTF-8 valide</translation>
+    </message>
+</context>
+<context>
     <name>Desktop</name>
     <message>
         <source>Sum Puzzle</source>
@@ -139,13 +146,13 @@ Raison : %2</translation>
     <message>
         <source>Your scores could not be read, so the table starts empty.
 
-The file is left as it is, and new scores are still added to it.
+The file is left as it is.
 
 File: %1
 Reason: %2</source>
         <translation>Vos scores n’ont pas pu être lus ; le tableau commence donc vide.
 
-Le fichier reste tel quel, et les nouveaux scores continuent d’y être ajoutés.
+Le fichier reste tel quel.
 
 Fichier : %1
 Raison : %2</translation>
@@ -315,6 +322,22 @@ Raison : %2</translation>
     <message>
         <source>DONE</source>
         <translation>FINI</translation>
+    </message>
+    <message>
+        <source>Score not shown</source>
+        <translation>Score non affiché</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to show your score in the table.</source>
+        <translation>Il n’y a pas assez de mémoire pour afficher votre score dans le tableau.</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
+        <translation>Il n’y a pas assez de mémoire pour trier ou parcourir le tableau des scores ; il reste donc tel quel.</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,8 @@ QAction *MenuBar::appendItem(const QString &menuName, const QString &name, Kind 
     switch (kind) {
     case QuitItem:
         action->setMenuRole(QAction::QuitRole);
+        // Also from a window without the menu bar, such as a message.
+        action->setShortcutContext(Qt::ApplicationShortcut);
         connect(action, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         break;
     case ApplicationItem:

@@ -12,14 +12,97 @@
 
 namespace {
 
-// Whether the text is a score a sort puts among the numbers, and its value.
-bool ScoreValue(std::string_view text, double *value)
+// A score that is a number, as exactly as it was written: 0.D times 10 to the
+// magnitude, where D, its significant digits without leading or trailing
+// zeros, are head followed by tail. Zero has no digits.
+struct Number
 {
-    if (text.empty())
+    bool negative = false;
+    std::string_view head, tail;
+    qint64 magnitude = 0;
+    double approximately = 0; // rounded as a double, in the same order
+
+    size_t digits() const { return head.size() + tail.size(); }
+    char digit(size_t i) const { return i < head.size() ? head[i] : tail[i - head.size()]; }
+    int sign() const { return digits() == 0 ? 0 : negative ? -1 : 1; }
+};
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether the text is a score a sort puts among the numbers: an optional
+// minus, digits with an optional point, and an optional exponent, as
+// std::from_chars reads them. Signs of plus, blanks, "inf" and "nan" make a
+// text. A number of any length is read exactly.
+bool ParseNumber(std::string_view text, Number *number)
+{
+    size_t at = 0;
+    auto digitsFrom = [&](size_t start) {
+        while (at < text.size() && isDigit(text[at]))
+            ++at;
+        return text.substr(start, at - start);
+    };
+    number->negative = !text.empty() && text[0] == '-';
+    at = number->negative;
+    const std::string_view whole = digitsFrom(at);
+    std::string_view fraction;
+    if (at < text.size() && text[at] == '.')
+        fraction = digitsFrom(++at);
+    if (whole.empty() && fraction.empty())
         return false;
+    qint64 exponent = 0;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        const bool down = ++at < text.size() && text[at] == '-';
+        at += at < text.size() && (text[at] == '-' || text[at] == '+');
+        const std::string_view digits = digitsFrom(at);
+        if (digits.empty())
+            return false;
+        for (char c : digits) // far beyond any double's range is far enough
+            exponent = std::min<qint64>(exponent * 10 + (c - '0'), qint64(1) << 40);
+        exponent = down ? -exponent : exponent;
+    }
+    if (at != text.size())
+        return false;
+
+    const size_t lead = whole.find_first_not_of('0');
+    if (lead != std::string_view::npos) {
+        number->head = whole.substr(lead);
+        number->tail = fraction;
+        number->magnitude = qint64(number->head.size()) + exponent;
+    } else {
+        const size_t zeros = std::min(fraction.find_first_not_of('0'), fraction.size());
+        number->head = fraction.substr(zeros);
+        number->tail = {};
+        number->magnitude = exponent - qint64(zeros);
+    }
+    number->tail = number->tail.substr(0, number->tail.find_last_not_of('0') + 1);
+    if (number->tail.empty())
+        number->head = number->head.substr(0, number->head.find_last_not_of('0') + 1);
+
     const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, *value);
-    return error == std::errc() && stop == end && std::isfinite(*value);
+    const auto [stop, error] = std::from_chars(text.data(), end, number->approximately);
+    if (error != std::errc() || stop != end) // beyond a double's range: its end of the range
+        number->approximately = number->digits() == 0 || number->magnitude <= 0 ? 0.0 : HUGE_VAL;
+    if (number->negative)
+        number->approximately = -std::abs(number->approximately);
+    return true;
+}
+
+// <0, 0 or >0 as a is less than, equal to or more than b.
+int compare(const Number &a, const Number &b)
+{
+    if (a.sign() != b.sign())
+        return a.sign() < b.sign() ? -1 : 1;
+    int order = 0;
+    if (a.magnitude != b.magnitude)
+        order = a.magnitude < b.magnitude ? -1 : 1;
+    for (size_t i = 0; order == 0 && i < std::min(a.digits(), b.digits()); ++i)
+        order = a.digit(i) - b.digit(i);
+    if (order == 0 && a.digits() != b.digits())
+        order = a.digits() < b.digits() ? -1 : 1;
+    return a.sign() < 0 ? -order : order;
 }
 
 // The score when it is a whole number below NotSmall, as every score the
@@ -39,35 +122,60 @@ quint32 smallScore(std::string_view text)
 
 bool isLargeNumber(std::string_view score)
 {
-    double value;
-    return smallScore(score) == ScoreRows::NotSmall && ScoreValue(score, &value);
+    Number number;
+    return smallScore(score) == ScoreRows::NotSmall && ParseNumber(score, &number);
 }
 
 constexpr quint64 LongestName = (quint64(1) << 20) - 1;
 
 } // namespace
 
+void ScoreRows::indexNames()
+{
+    if (m_indexedText == m_text.data())
+        return;
+    m_nameIndex.clear();
+    m_indexedText = nullptr; // until every name is in again
+    for (quint32 i = 0; i < m_names.size(); ++i)
+        m_nameIndex.emplace(std::string_view(m_text.data() + m_names[i].offset, m_names[i].size), i);
+    m_indexedText = m_text.data();
+}
+
 quint32 ScoreRows::nameIndex(quint64 offset, std::string_view name)
 {
-    if (m_indexedText != m_text.data()) {
-        m_nameIndex.clear();
-        for (quint32 i = 0; i < m_names.size(); ++i)
-            m_nameIndex.emplace(std::string_view(m_text.data() + m_names[i].offset, m_names[i].size), i);
-        m_indexedText = m_text.data();
-    }
+    indexNames();
     const auto [found, added] = m_nameIndex.try_emplace(name, quint32(m_names.size()));
     if (added)
         m_names.push_back({offset, quint32(name.size())});
     return found->second;
 }
 
+void ScoreRows::reserve(size_t rows, size_t bytes, bool ordered)
+{
+    // Grown as adding one by one would grow them, so that many single rows
+    // still cost little each.
+    auto grow = [](auto &container, size_t size) {
+        if (container.capacity() < size)
+            container.reserve(std::max(size, container.capacity() * 2));
+    };
+    grow(m_text, m_text.size() + bytes + 1); // +1: a line end for a last line without one
+    grow(m_rows, m_rows.size() + rows);
+    if (ordered || !m_order.empty())
+        grow(m_order, m_rows.size() + rows);
+    grow(m_names, m_names.size() + rows);
+    if (float(m_nameIndex.size() + rows) > float(m_nameIndex.bucket_count()) * m_nameIndex.max_load_factor())
+        m_nameIndex.reserve(std::max(m_nameIndex.size() + rows, 2 * m_nameIndex.size()));
+    indexNames();
+}
+
 void ScoreRows::push(quint64 offset, std::string_view name, std::string_view score)
 {
     Q_ASSERT(offset <= std::numeric_limits<quint32>::max() && name.size() <= LongestName);
+    const quint32 nameId = nameIndex(offset, name);
     m_largeNumbers += isLargeNumber(score);
     if (!m_order.empty())
         m_order.push_back(quint32(m_rows.size()));
-    m_rows.push_back({quint32(offset), quint32(name.size()), smallScore(score), nameIndex(offset, name)});
+    m_rows.push_back({quint32(offset), quint32(name.size()), smallScore(score), nameId});
 }
 
 void ScoreRows::endLastLine()
@@ -79,6 +187,7 @@ void ScoreRows::endLastLine()
 void ScoreRows::append(std::string_view name, std::string_view score)
 {
     name = name.substr(0, LongestName);
+    reserve(1, name.size() + score.size() + 2);
     endLastLine();
     const quint64 offset = m_text.size();
     m_text.append(name);
@@ -103,21 +212,19 @@ void ScoreRows::append(const QString &name, const QString &score)
            std::string_view(scoreUtf8.constData(), size_t(scoreUtf8.size())));
 }
 
-void ScoreRows::append(ScoreRows &&other)
+void ScoreRows::append(const ScoreRows &other)
 {
-    if (empty()) {
-        *this = std::move(other);
+    if (other.empty())
         return;
-    }
+    reserve(other.m_rows.size(), other.m_text.size(), !other.m_order.empty());
+    std::vector<quint32> nameOf(other.m_names.size());
     endLastLine();
     const quint64 shift = m_text.size();
     const quint32 firstId = quint32(m_rows.size());
     m_text.append(other.m_text);
-    std::vector<quint32> nameOf(other.m_names.size());
     for (size_t i = 0; i < nameOf.size(); ++i)
         nameOf[i] = nameIndex(other.m_names[i].offset + shift,
                               std::string_view(m_text.data() + shift + other.m_names[i].offset, other.m_names[i].size));
-    m_rows.reserve(m_rows.size() + other.m_rows.size());
     for (Row row : other.m_rows) {
         row.offset += shift;
         row.name = nameOf[row.name];
@@ -129,12 +236,10 @@ void ScoreRows::append(ScoreRows &&other)
             m_order.resize(firstId);
             std::iota(m_order.begin(), m_order.end(), 0u);
         }
-        m_order.reserve(m_rows.size());
         for (qsizetype row = 0; row < other.size(); ++row)
             m_order.push_back(firstId + other.idAt(row));
     }
     m_largeNumbers += other.m_largeNumbers;
-    other = {};
 }
 
 void ScoreRows::remove(qsizetype row)
@@ -262,20 +367,41 @@ std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
             return m_rows[id].score != NotSmall ? quint32(m_rows[id].score) : numbers;
         });
     }
-    // Other numbers among them: all ranked by sorting their distinct values.
-    std::vector<double> values(m_rows.size());
-    for (size_t id = 0; id < values.size(); ++id)
-        if (!ScoreValue(field(m_rows[id], Score), &values[id]))
-            values[id] = std::nan("");
-    std::vector<double> distinct;
-    std::copy_if(values.begin(), values.end(), std::back_inserter(distinct), [](double v) { return !std::isnan(v); });
-    std::sort(distinct.begin(), distinct.end());
-    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    // Other numbers among them: ranked by value, first as doubles, then
+    // exactly where doubles cannot tell numbers apart (many digits, or
+    // beyond a double's range).
+    std::vector<double> values(m_rows.size(), std::nan(""));
+    std::vector<quint32> numbers;
+    for (quint32 id = 0; id < values.size(); ++id) {
+        Number number;
+        if (ParseNumber(field(m_rows[id], Score), &number)) {
+            values[id] = number.approximately;
+            numbers.push_back(id);
+        }
+    }
+    std::sort(numbers.begin(), numbers.end(), [&](quint32 a, quint32 b) { return values[a] < values[b]; });
+    auto exactly = [&](quint32 a, quint32 b) {
+        Number x, y;
+        ParseNumber(field(m_rows[a], Score), &x);
+        ParseNumber(field(m_rows[b], Score), &y);
+        return compare(x, y);
+    };
     std::vector<quint32> ranks(values.size());
+    quint32 rank = 0;
+    for (auto run = numbers.begin(); run != numbers.end();) {
+        const auto end = std::find_if(run, numbers.end(), [&](quint32 id) { return values[id] != values[*run]; });
+        const bool differ = std::any_of(run + 1, end, [&](quint32 id) { return exactly(id, *run) != 0; });
+        if (differ)
+            std::sort(run, end, [&](quint32 a, quint32 b) { return exactly(a, b) < 0; });
+        for (auto at = run; at != end; ++at) {
+            rank += differ && at != run && exactly(*(at - 1), *at) != 0;
+            ranks[*at] = rank;
+        }
+        ++rank;
+        run = end;
+    }
     for (size_t id = 0; id < values.size(); ++id)
-        ranks[id] = std::isnan(values[id])
-                        ? quint32(distinct.size())
-                        : quint32(std::lower_bound(distinct.begin(), distinct.end(), values[id]) - distinct.begin());
-    return orderByRank(ranks.size(), m_order, quint32(distinct.size()) + 1, descending,
-                       [&](quint32 id) { return ranks[id]; });
+        if (std::isnan(values[id]))
+            ranks[id] = rank;
+    return orderByRank(ranks.size(), m_order, rank + 1, descending, [&](quint32 id) { return ranks[id]; });
 }

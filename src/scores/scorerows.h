@@ -33,8 +33,13 @@ public:
     // one byte between them.
     void appendFromBuffer(std::string_view name, std::string_view score);
     void append(const QString &name, const QString &score);
-    // Moves all of other's rows to the end of this.
-    void append(ScoreRows &&other);
+    // Adds copies of all of other's rows at the end of this.
+    void append(const ScoreRows &other);
+    // Makes room for that many more rows with that much text in all, so that
+    // adding them takes no memory that grows with the table. May throw
+    // std::bad_alloc, and then the rows are as they were. Every append
+    // makes its room first, so one that throws has changed nothing shown.
+    void reserve(size_t rows, size_t bytes, bool ordered = false);
     // Rows are numbered in the order they are shown, here and below.
     void remove(qsizetype row);
 
@@ -51,8 +56,9 @@ public:
     quint32 idAt(qsizetype row) const { return m_order.empty() ? quint32(row) : m_order[size_t(row)]; }
     // The order a sort would show the rows in, as ids, without applying it.
     // Names compare by the player's locale, ignoring case; scores
-    // numerically, with texts that are not numbers after the numbers. Equal
-    // rows keep the order they are shown in; descending reverses ascending.
+    // numerically and exactly, however many digits they have, with texts
+    // that are not numbers after the numbers. Equal rows keep the order they
+    // are shown in; descending reverses ascending.
     std::vector<quint32> sortedOrder(int column, bool descending) const;
     // Shows the rows in that order, as sortedOrder gave it.
     void setOrder(std::vector<quint32> order) { m_order = std::move(order); }
@@ -86,6 +92,7 @@ private:
     // The index of a distinct name, new or known; the views in m_nameIndex are
     // made again whenever the buffer has moved.
     quint32 nameIndex(quint64 offset, std::string_view name);
+    void indexNames();
     const std::vector<quint32> &nameRanks() const;
 
     const Row &at(qsizetype row) const { return m_rows[idAt(row)]; }
@@ -96,7 +103,7 @@ private:
     std::vector<quint32> m_order;        // ids in the order shown; empty when that is the order added
     std::vector<NameRef> m_names; // each distinct name once, where it first stands
     std::unordered_map<std::string_view, quint32> m_nameIndex;
-    const char *m_indexedText = nullptr;
+    const char *m_indexedText = nullptr; // the buffer m_nameIndex points into
     qsizetype m_largeNumbers = 0; // rows whose score is a number, but not a small one
     mutable std::vector<quint32> m_nameRanks; // by distinct name
 };

@@ -78,7 +78,13 @@ void ScoreTable::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column > 1)
         return;
-    std::vector<quint32> newOrder = m_rows.sortedOrder(column, order == Qt::DescendingOrder);
+    std::vector<quint32> newOrder;
+    try {
+        newOrder = m_rows.sortedOrder(column, order == Qt::DescendingOrder);
+    } catch (const std::bad_alloc &) {
+        emit notEnoughMemory();
+        return;
+    }
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     // The current row and the like follow their rows. They are few, so each
     // is looked for in the order rather than keeping a map of every row.
@@ -90,6 +96,8 @@ void ScoreTable::sort(int column, Qt::SortOrder order)
     }
     changePersistentIndexList(persistent, moved);
     m_rows.setOrder(std::move(newOrder));
+    m_sortColumn = column;
+    m_sortOrder = order;
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
@@ -97,40 +105,55 @@ QModelIndexList ScoreTable::match(const QModelIndex &start, int role, const QVar
                                   Qt::MatchFlags flags) const
 {
     // Typing in the list looks for the next name that starts with the text
-    // typed. Asking row by row takes most of a second in ten million rows.
-    if (role != Qt::DisplayRole || start.column() != ScoreRows::Name || start.parent().isValid() || hits != 1
+    // typed, whichever column is current, as file managers do. Asking row by
+    // row takes most of a second in ten million rows.
+    if (role != Qt::DisplayRole || start.parent().isValid() || hits != 1
         || (flags != Qt::MatchStartsWith && flags != (Qt::MatchStartsWith | Qt::MatchWrap)))
         return QAbstractTableModel::match(start, role, value, hits, flags);
-    const qsizetype found = m_rows.findName(start.row(), value.toString());
+    qsizetype found = -1;
+    try {
+        found = m_rows.findName(start.row(), value.toString());
+    } catch (const std::bad_alloc &) {
+        emit const_cast<ScoreTable *>(this)->notEnoughMemory();
+    }
     const bool wrapped = found >= 0 && found < start.row();
-    return found < 0 || (wrapped && !(flags & Qt::MatchWrap)) ? QModelIndexList() : QModelIndexList{index(int(found), 0)};
+    return found < 0 || (wrapped && !(flags & Qt::MatchWrap)) ? QModelIndexList()
+                                                              : QModelIndexList{index(int(found), start.column())};
 }
 
 int ScoreTable::addRow(const QString &name, const QString &score)
 {
+    const QByteArray nameUtf8 = name.toUtf8(), scoreUtf8 = score.toUtf8();
+    try {
+        m_rows.reserve(1, size_t(nameUtf8.size() + scoreUtf8.size()) + 2);
+    } catch (const std::bad_alloc &) {
+        return -1;
+    }
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    m_rows.append(name, score);
+    m_rows.append(std::string_view(nameUtf8.constData(), size_t(nameUtf8.size())),
+                  std::string_view(scoreUtf8.constData(), size_t(scoreUtf8.size())));
     endInsertRows();
     return row;
 }
 
-void ScoreTable::addRows(ScoreRows &&rows)
+bool ScoreTable::addLoadedRows(ScoreRows &&rows)
 {
     if (rows.empty())
-        return;
-    const int first = rowCount();
-    beginInsertRows({}, first, first + int(rows.size()) - 1);
-    m_rows.append(std::move(rows));
-    endInsertRows();
-}
-
-void ScoreTable::addRowsFirst(ScoreRows &&rows)
-{
-    if (rows.empty())
-        return;
-    beginInsertRows({}, 0, int(rows.size()) - 1);
-    rows.append(std::move(m_rows));
+        return true;
+    try {
+        rows.append(m_rows);
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+    beginInsertRows({}, 0, int(rows.size() - m_rows.size()) - 1);
     m_rows = std::move(rows);
     endInsertRows();
+    // A heading clicked while the file loaded: the rows it brought are shown
+    // in that order too, or, without the memory for it, no order is marked.
+    if (m_sortColumn >= 0) {
+        const int column = std::exchange(m_sortColumn, -1);
+        sort(column, m_sortOrder);
+    }
+    return true;
 }

@@ -6,7 +6,8 @@
 #include <QAbstractTableModel>
 
 // Rows stand in the order they were added until a heading sorts them; a row
-// added later goes to the end all the same.
+// added later goes to the end all the same. An action that needs memory in
+// proportion to the table leaves the table as it was when there is none.
 class ScoreTable : public QAbstractTableModel
 {
     Q_OBJECT
@@ -23,17 +24,25 @@ public:
     QModelIndexList match(const QModelIndex &start, int role, const QVariant &value, int hits,
                           Qt::MatchFlags flags) const override;
 
-    // Adds a row at the end and returns its index.
+    // Adds a row at the end and returns its index, or -1 when there is not
+    // enough memory for it.
     int addRow(const QString &name, const QString &score);
-    // Adds many rows at the end at once, as loading does.
-    void addRows(ScoreRows &&rows);
-    // Adds many rows before all others: a file that finished loading after
-    // scores were entered.
-    void addRowsFirst(ScoreRows &&rows);
+    // Adds the score file's rows before all others (scores may have been
+    // entered while a big file loaded), in the order the table is sorted in,
+    // if it is. False when there is not enough memory for them.
+    bool addLoadedRows(ScoreRows &&rows);
 
-    const ScoreRows &rows() const { return m_rows; }
+    // The column the rows are shown sorted by, or -1; and in which order.
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+
+signals:
+    // A sort or a search had not enough memory, and nothing changed.
+    void notEnoughMemory();
 
 private:
     ScoreRows m_rows;
     QString m_headings[2];
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

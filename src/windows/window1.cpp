@@ -14,7 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -95,6 +95,7 @@ void Window1::CreateControls0()
     m_timer = control<Timer>(QStringLiteral("Timer1"));
     auto *list = control<ListBox>(QStringLiteral("ListBox1"));
     list->setModel(&m_scores);
+    connect(&m_scores, &ScoreTable::notEnoughMemory, this, &Window1::tableOutOfMemory);
 
     // Bound in this order: the wells, the timer, the buttons, the table.
     using Handler = bool (Window1::*)(int, int);
@@ -180,61 +181,90 @@ void Window1::PushButton3_Action()
 {
     const QString name = ScoreName(m_board->text(QStringLiteral("EditField1")));
     const QString score = m_board->text(StepCounter());
-    const QString path = ScoreFilePath(ApplicationDataFolder());
-    const AppendResult result = AppendScoreLine(path, name + QLatin1Char(',') + score);
-    m_scores.addRow(name, score);
+    QString problem;
+    const QString path = ScoreFilePath(ApplicationDataFolder(&problem));
+    const AppendResult result = problem.isEmpty() ? AppendScoreLine(path, name + QLatin1Char(',') + score)
+                                                  : AppendResult{false, problem};
+    if (m_scores.addRow(name, score) < 0)
+        tell(tr("Score not shown"), tr("There is not enough memory to show your score in the table."));
     if (!result.stored)
         tell(tr("Score not saved"), NotSavedMessage(path, result.reason));
 }
 
 void Window1::tell(const QString &title, const QString &text)
 {
-    // Not modal: the game goes on. One window, brought up to date, however
-    // often the same trouble comes back.
-    if (!m_message) {
-        m_message = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
-        m_message->setObjectName(QStringLiteral("Message"));
-        m_message->setTextFormat(Qt::PlainText);
-        m_message->setAttribute(Qt::WA_DeleteOnClose);
-        m_message->setWindowModality(Qt::NonModal);
+    // Not modal: the game goes on. One window for each kind of trouble,
+    // brought up to date however often it comes back, so that a later
+    // trouble never takes the place of one the player has not yet read.
+    QPointer<QMessageBox> &message = m_messages[title];
+    if (!message) {
+        message = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+        message->setObjectName(QStringLiteral("Message"));
+        message->setTextFormat(Qt::PlainText);
+        message->setAttribute(Qt::WA_DeleteOnClose);
+        message->setWindowModality(Qt::NonModal);
     }
-    m_message->setWindowTitle(title);
-    m_message->setText(text);
-    m_message->show();
-    m_message->raise();
-    m_message->activateWindow();
+    message->setText(text);
+    message->show();
+    message->raise();
+    message->activateWindow();
 }
 
 void Window1::Event_Open()
 {
-    const QString path = ScoreFilePath(ApplicationDataFolder());
+    QString problem;
+    const QString path = ScoreFilePath(ApplicationDataFolder(&problem));
+    if (!problem.isEmpty())
+        tell(tr("Scores not read"), NotLoadedMessage(path, problem));
     // A small file is read at once. A big one is read beside the first paint,
-    // as far as it reaches now, and its rows come before any score entered
-    // meanwhile.
-    const qint64 size = QFileInfo(path).size();
-    if (size <= (qint64(1) << 20))
-        showLoaded(path, LoadScoreFile(path, &m_loadProblem), false);
-    else
-        m_loader = std::thread([this, path, size] {
-            auto rows = std::make_shared<ScoreRows>(LoadScoreFile(path, &m_loadProblem, size));
-            QMetaObject::invokeMethod(this, [this, path, rows] { showLoaded(path, std::move(*rows), true); });
-        });
+    // and its rows come before any score entered meanwhile; when the system
+    // allows no more threads, it is read here after all.
+    auto file = std::make_shared<ScoreFileReader>(path);
+    auto read = [this, path, file] {
+        auto rows = std::make_shared<ScoreRows>(file->load(&m_loadProblem, &m_stopLoading));
+        QMetaObject::invokeMethod(this, [this, path, rows] { showLoaded(path, std::move(*rows)); });
+    };
+    if (file->size() > (qint64(1) << 20)) {
+        try {
+            m_loader = std::thread(read);
+        } catch (const std::system_error &) {
+        }
+    }
+    if (!m_loader.joinable())
+        showLoaded(path, file->load(&m_loadProblem));
     selection.clear();
 }
 
-void Window1::showLoaded(const QString &path, ScoreRows &&rows, bool first)
+void Window1::showLoaded(const QString &path, ScoreRows &&rows)
 {
-    first ? m_scores.addRowsFirst(std::move(rows)) : m_scores.addRows(std::move(rows));
+    if (!m_scores.addLoadedRows(std::move(rows)))
+        m_loadProblem = QCoreApplication::translate("ScoreFile", "there is not enough memory to read it");
+    showSortMark();
     if (!m_loadProblem.isEmpty())
         tell(tr("Scores not read"), NotLoadedMessage(path, m_loadProblem));
 }
 
+void Window1::showSortMark()
+{
+    // Set without asking the table to sort again: it is sorted so already.
+    QHeaderView *header = control<ListBox>(QStringLiteral("ListBox1"))->header();
+    const QSignalBlocker quiet(header);
+    header->setSortIndicator(m_scores.sortColumn(), m_scores.sortOrder());
+}
+
+void Window1::tableOutOfMemory()
+{
+    showSortMark();
+    tell(tr("Not enough memory"), tr("There is not enough memory to sort or search the score table, so it stays as it was."));
+}
+
 Window1::~Window1()
 {
+    // Quitting while a big file loads does not wait for the rest of it.
+    m_stopLoading = true;
     if (m_loader.joinable())
         m_loader.join();
 }
-
 bool Window1::Event_MouseDown(int, int)
 {
     return false;

@@ -6,10 +6,12 @@
 #include "puzzle/interchange.h"
 #include "scores/scoretable.h"
 
+#include <QHash>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <array>
+#include <atomic>
 #include <memory>
 #include <thread>
 
@@ -69,8 +71,11 @@ private:
     void CreateControls0();
     // Lets a keyboard or screen reader player know the board is solved.
     void announceSolved();
-    void showLoaded(const QString &path, ScoreRows &&rows, bool first);
-    // Tells the player about a score file trouble, in one window kept up to date.
+    void showLoaded(const QString &path, ScoreRows &&rows);
+    // The heading's sort mark as the table is sorted.
+    void showSortMark();
+    void tableOutOfMemory();
+    // Tells the player about a trouble, in a window for its kind kept up to date.
     void tell(const QString &title, const QString &text);
 
     // The board as the rules see it, on this window's controls.
@@ -81,7 +86,8 @@ private:
     std::unique_ptr<Board> m_board;
     ScoreTable m_scores;
     QRandomGenerator m_random = QRandomGenerator::securelySeeded();
-    QPointer<QMessageBox> m_message;
+    QHash<QString, QPointer<QMessageBox>> m_messages; // by title
     std::thread m_loader; // reads a big score file
+    std::atomic_bool m_stopLoading = false;
     QString m_loadProblem;
 };

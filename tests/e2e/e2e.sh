@@ -122,5 +122,33 @@ click 212 415
 within 20 shown Instructions && xdotool windowfocus --sync "$(window Instructions)" 2>/dev/null && xdotool key ctrl+q
 check "Ctrl+Q quits from the instructions window too" ended_with 0
 
+# A data folder whose name is not UTF-8 is refused, in a message that Ctrl+Q
+# closes along with the game.
+export XDG_DATA_HOME=$work/caf$'\xe9'
+mkdir "$XDG_DATA_HOME" && echo "Ann,7" >"$XDG_DATA_HOME/Corvanthelix.txt"
+start_game && within 50 shown "Scores not read" && xdotool windowfocus --sync "$(window "Scores not read")" 2>/dev/null
+xdotool key ctrl+q
+check "a data folder Qt cannot name is told of, and Ctrl+Q quits from the message" ended_with 0
+export XDG_DATA_HOME=$work/data
+
+# With no thread to be had, a big score file is read on the game's own thread.
+cp "$game" "$work/limited" && chmod 755 "$work" && head -c 2000000 /dev/zero | tr '\0' 'x' >"$work/big.txt"
+printf ',1\n' >>"$work/big.txt" && chmod 644 "$work/big.txt"
+as_user=() && [ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+threadless() { # command...: becomes it, with one task allowed its user
+  XDG_DATA_HOME=$work QT_QPA_PLATFORM=offscreen exec "${as_user[@]}" bash -c 'ulimit -u 1 && exec "$@"' - "$@"
+}
+mv "$work/big.txt" "$work/Corvanthelix.txt"
+if (threadless bash -c 'sleep 0 & wait') 2>/dev/null; then
+  echo "ok - skipped: the task limit does not hold here"
+else
+  threadless "$work/limited" 2>>"$out/game.log" &
+  game_pid=$!
+  sleep 3
+  check "a big score file with no thread to be had still opens the game" kill -0 "$game_pid"
+  kill "$game_pid"
+  check "and it ends when asked" ended_with 143
+fi
+
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

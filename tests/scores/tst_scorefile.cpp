@@ -107,7 +107,7 @@ private slots:
         QTest::newRow("CRLF, CR and LF mixed")
             << QByteArray("Ann,7\r\nBob,12\rCy,3\n") << Rows{{"Ann", "7"}, {"Bob", "12"}, {"Cy", "3"}};
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "Ann,7\n") << Rows{{"Ann", "7"}};
-        QTest::newRow("invalid UTF-8 and NUL") << QByteArray("A\xFFn,7\nA\0n,3\n", 14)
+        QTest::newRow("invalid UTF-8 and NUL") << QByteArray("A\xFFn,7\nA\0n,3\n", 12)
                                                << Rows{{QStringLiteral("A\uFFFDn"), "7"}, {QString("A") + QChar(0) + "n", "3"}};
         QTest::newRow("line over 1 MiB skipped, the next one read")
             << QByteArray("Ann,7\n" + big + ",3\nBob,12\n") << Rows{{"Ann", "7"}, {"Bob", "12"}};
@@ -126,6 +126,21 @@ private slots:
         QString problem;
         QCOMPARE(rowsOf(LoadScoreFile(path(), &problem)), rows);
         QCOMPARE(problem, QString());
+    }
+
+    void loadReadsTheFileAsItWasOpened()
+    {
+        // A score appended after the file was opened is in the table already;
+        // a file saved anew by renaming is another file; quitting stops the read.
+        QVERIFY(writeFile(path(), "Ann,7\nBob,12\n"));
+        ScoreFileReader reader(path());
+        QVERIFY(AppendScoreLine(path(), QStringLiteral("Cy,3")).stored);
+        const QString other = m_dir.filePath(QStringLiteral("saved anew"));
+        QVERIFY(writeFile(other, "Zed,4321\nAnn,7\nBob,12\n"));
+        QCOMPARE(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path()).constData()), 0);
+        QCOMPARE(rowsOf(reader.load()), (Rows{{"Ann", "7"}, {"Bob", "12"}}));
+        const std::atomic_bool quitting = true;
+        QCOMPARE(ScoreFileReader(path()).load(nullptr, &quitting).size(), 0);
     }
 
     void loadNeverCreatesHangsOrAborts_data()
@@ -309,27 +324,33 @@ private slots:
     {
         QTest::addColumn<QByteArray>("xdgDataHome"); // null: unset
         QTest::addColumn<QByteArray>("home");
-        QTest::addColumn<QString>("folder"); // "~" stands for the password database's home
-        QTest::newRow("absolute") << QByteArray("/srv/games/data") << QByteArray("/home/ann") << "/srv/games/data";
-        QTest::newRow("unset") << QByteArray() << QByteArray("/home/ann") << "/home/ann/.local/share";
-        QTest::newRow("relative is ignored") << QByteArray("games/data") << QByteArray("/home/ann")
-                                             << "/home/ann/.local/share";
-        QTest::newRow("HOME unset") << QByteArray() << QByteArray() << "~/.local/share";
-        QTest::newRow("HOME relative") << QByteArray() << QByteArray("ann") << "~/.local/share";
+        QTest::addColumn<QByteArray>("folder"); // "~" stands for the password database's home; empty: refused
+        QTest::newRow("absolute") << QByteArray("/srv/games/data") << QByteArray("/home/ann") << QByteArray("/srv/games/data");
+        QTest::newRow("unset") << QByteArray() << QByteArray("/home/ann") << QByteArray("/home/ann/.local/share");
+        QTest::newRow("relative is ignored") << QByteArray("games/d\xE9") << QByteArray("/home/ann")
+                                             << QByteArray("/home/ann/.local/share");
+        QTest::newRow("HOME unset") << QByteArray() << QByteArray() << QByteArray("~/.local/share");
+        QTest::newRow("HOME relative") << QByteArray() << QByteArray("ann") << QByteArray("~/.local/share");
+        QTest::newRow("UTF-8") << QByteArray("/srv/caf\xC3\xA9") << QByteArray() << QByteArray("/srv/caf\xC3\xA9");
+        // Qt would read and write another folder, with U+FFFD in its name.
+        QTest::newRow("not UTF-8") << QByteArray("/srv/caf\xE9") << QByteArray("/home/ann") << QByteArray();
+        QTest::newRow("HOME not UTF-8") << QByteArray() << QByteArray("/home/\xE9") << QByteArray();
     }
 
     void dataFolderFollowsXdgRules()
     {
         QFETCH(QByteArray, xdgDataHome);
         QFETCH(QByteArray, home);
-        QFETCH(QString, folder);
+        QFETCH(QByteArray, folder);
         const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
         home.isNull() ? qunsetenv("HOME") : qputenv("HOME", home);
         xdgDataHome.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", xdgDataHome);
-        const QString found = ApplicationDataFolder();
+        QString problem;
+        const QString found = ApplicationDataFolder(&problem);
         qputenv("HOME", savedHome);
         qputenv("XDG_DATA_HOME", savedData);
-        QCOMPARE(found, QDir::cleanPath(folder.replace(u'~', QFile::decodeName(::getpwuid(::getuid())->pw_dir))));
+        QCOMPARE(QFile::encodeName(found), folder.replace('~', QByteArray(::getpwuid(::getuid())->pw_dir)));
+        QCOMPARE(problem.contains(QStringLiteral("UTF-8")), folder.isEmpty());
     }
 };
 

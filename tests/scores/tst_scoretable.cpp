@@ -4,9 +4,38 @@
 #include <QCollator>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QSignalSpy>
 #include <QTextDocument>
+#include <cmath>
+#include <cstdlib>
 
 using Rows = QList<QStringList>; // {name, score} per row
+
+// Allocations of more than this many bytes fail, as they do when memory is
+// all but gone; one row's worth still succeeds. Every form of new and delete
+// is replaced, so that a sanitizer's own never meets ours.
+static std::size_t failAbove = SIZE_MAX;
+
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    return size > failAbove ? nullptr : std::malloc(std::max<std::size_t>(size, 1));
+}
+
+void *operator new(std::size_t size)
+{
+    if (void *memory = operator new(size, std::nothrow))
+        return memory;
+    throw std::bad_alloc();
+}
+
+void *operator new[](std::size_t size) { return operator new(size); }
+void *operator new[](std::size_t size, const std::nothrow_t &) noexcept { return operator new(size, std::nothrow); }
+void operator delete(void *memory) noexcept { std::free(memory); }
+void operator delete[](void *memory) noexcept { std::free(memory); }
+void operator delete(void *memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void *memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void *memory, const std::nothrow_t &) noexcept { std::free(memory); }
+void operator delete[](void *memory, const std::nothrow_t &) noexcept { std::free(memory); }
 
 namespace {
 
@@ -34,19 +63,27 @@ private slots:
     {
         // Random tables of few distinct names, in several cases and accents,
         // with ties and scores that are not numbers, are sorted, sorted again,
-        // and have rows removed (never past the end) and added in between,
-        // beside a plain list sorted with std::stable_sort by the rules spelled
-        // out: names by the locale ignoring case, scores by value with the
-        // texts that are not numbers after them. A current row follows its row.
+        // have rows removed (never past the end) and added in between, a
+        // file's rows arriving late among them, beside a plain list sorted
+        // with std::stable_sort by the rules spelled out: names by the locale
+        // ignoring case, scores by value (exactly, as long double tells these
+        // apart) with the texts that are not numbers after them. A current row
+        // follows its row. Some actions find memory all but gone, and change
+        // nothing.
         const QStringList names = {"Ann", "ann", "Ånn", "Émile", "emile", "Zoë", "zoe", "Bob", "bób", "", "Ann,B",
                                    QString("a") + QChar(0) + "z", QString("a") + QChar(0) + "b"};
-        const QStringList scores = {"7", "12", "0", "100", "7", "x", " B", "3.5", "-2", "1e3", "99999999"};
+        const QStringList scores = {"7", "12", "0", "100", "7", "x", " B", "3.5", "-2", "1e3", "99999999", "007", "-0",
+                                    "9007199254740993", "9007199254740992", "9223372036854775808",
+                                    "9223372036854775807", "-" + QString(400, u'9'), "0.3", "0.30000000000000001",
+                                    "+5", "1e", "inf"};
         QCollator collator(ScoreRows::SortLocale());
         collator.setCaseSensitivity(Qt::CaseInsensitive);
         auto value = [](const QString &score) {
-            bool ok = false;
-            const double v = score.toDouble(&ok);
-            return ok && !score.startsWith(u' ') ? v : qQNaN();
+            const QByteArray text = score.toLatin1();
+            char *end = nullptr;
+            const long double v = std::strtold(text.constData(), &end);
+            const bool number = !text.isEmpty() && *end == 0 && std::isdigit(text.back()) && text[0] != ' ' && text[0] != '+';
+            return number ? v : std::nanl("");
         };
         QRandomGenerator random(13);
         for (int round = 0; round < 20; ++round) {
@@ -59,20 +96,37 @@ private slots:
             };
             Rows expected;
             ScoreTable table;
-            auto add = [&](int count, bool first) {
+            QSignalSpy refused(&table, &ScoreTable::notEnoughMemory);
+            int sortedBy = -1;
+            bool descending = false;
+            auto sortExpected = [&] {
+                auto less = [&](const QStringList &a, const QStringList &b) {
+                    if (sortedBy == 0)
+                        return collator.compare(a[0], b[0]) < 0;
+                    const long double x = value(a[1]), y = value(b[1]);
+                    return !std::isnan(x) && (std::isnan(y) || x < y);
+                };
+                std::stable_sort(expected.begin(), expected.end(), [&](const auto &a, const auto &b) {
+                    return descending ? less(b, a) : less(a, b);
+                });
+            };
+            auto load = [&](int count) {
                 Rows added;
                 ScoreRows rows;
                 for (int i = 0; i < count; ++i) {
                     added.append(newRow());
                     rows.append(added.last()[0], added.last()[1]);
                 }
-                first ? table.addRowsFirst(std::move(rows)) : table.addRows(std::move(rows));
-                expected = first ? added + expected : expected + added;
+                QVERIFY(table.addLoadedRows(std::move(rows)));
+                expected = added + expected;
+                if (sortedBy >= 0)
+                    sortExpected();
             };
-            add(150, false);
+            load(150);
             QPersistentModelIndex current = table.index(random.bounded(150), 1);
             QString currentId = expected[current.row()][2];
             for (int step = 0; step < 12; ++step) {
+                const bool memoryGone = random.bounded(4) == 0;
                 switch (random.bounded(5)) {
                 case 0: {
                     const int row = random.bounded(int(expected.size()));
@@ -85,26 +139,30 @@ private slots:
                 }
                 case 1: {
                     const QStringList row = newRow();
-                    QCOMPARE(table.addRow(row[0], row[1]), expected.size());
-                    expected.append(row);
+                    failAbove = memoryGone ? 512 : SIZE_MAX;
+                    const int added = table.addRow(row[0], row[1]);
+                    failAbove = SIZE_MAX;
+                    QCOMPARE(added, memoryGone && added < 0 ? -1 : expected.size());
+                    if (added >= 0)
+                        expected.append(row);
                     break;
                 }
                 case 2:
-                    add(random.bounded(1, 20), random.bounded(2));
+                    load(random.bounded(1, 20));
                     break;
                 default: {
                     const int column = random.bounded(2);
-                    const bool descending = random.bounded(2);
-                    auto less = [&](const QStringList &a, const QStringList &b) {
-                        if (column == 0)
-                            return collator.compare(a[0], b[0]) < 0;
-                        const double x = value(a[1]), y = value(b[1]);
-                        return !qIsNaN(x) && (qIsNaN(y) || x < y);
-                    };
-                    std::stable_sort(expected.begin(), expected.end(), [&](const auto &a, const auto &b) {
-                        return descending ? less(b, a) : less(a, b);
-                    });
-                    table.sort(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+                    const bool down = random.bounded(2);
+                    failAbove = memoryGone ? 512 : SIZE_MAX;
+                    table.sort(column, down ? Qt::DescendingOrder : Qt::AscendingOrder);
+                    failAbove = SIZE_MAX;
+                    QCOMPARE(refused.size(), int(memoryGone));
+                    refused.clear();
+                    if (!memoryGone) {
+                        std::tie(sortedBy, descending) = std::pair(column, down);
+                        sortExpected();
+                    }
+                    QCOMPARE(table.sortColumn(), sortedBy);
                 }
                 }
                 Rows shown = expected;
@@ -123,13 +181,17 @@ private slots:
         ScoreTable table;
         fill(table, {{"Ann", "7"}, {"émile", "3"}, {"bob", "1"}, {"Émile", "2"}, {"ann", "5"}, {"Zoë", "9"}});
         table.sort(1, Qt::AscendingOrder); // shown in an order of their own
+        // From a Score cell, it finds names too, and keeps to its column.
         for (const char *text : {"a", "AN", "é", "É", "em", "z", "q", ""})
             for (int from = 0; from < table.rowCount(); ++from)
-                for (Qt::MatchFlags flags : {Qt::MatchFlags(Qt::MatchStartsWith), Qt::MatchStartsWith | Qt::MatchWrap}) {
-                    const QModelIndex start = table.index(from, 0);
-                    QCOMPARE(table.match(start, Qt::DisplayRole, QString(text), 1, flags),
-                             table.QAbstractTableModel::match(start, Qt::DisplayRole, QString(text), 1, flags));
-                }
+                for (Qt::MatchFlags flags : {Qt::MatchFlags(Qt::MatchStartsWith), Qt::MatchStartsWith | Qt::MatchWrap})
+                    for (int column : {0, 1}) {
+                        QModelIndexList expected =
+                            table.QAbstractTableModel::match(table.index(from, 0), Qt::DisplayRole, QString(text), 1, flags);
+                        for (QModelIndex &found : expected)
+                            found = found.siblingAtColumn(column);
+                        QCOMPARE(table.match(table.index(from, column), Qt::DisplayRole, QString(text), 1, flags), expected);
+                    }
     }
 
     void namesShowAsTyped_data()

@@ -21,6 +21,9 @@
 #include <QTest>
 #include <QTranslator>
 #include <cmath>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -129,31 +132,61 @@ private slots:
         QVERIFY(!window.findChild<QMessageBox *>());
     }
 
-    void troubleIsToldInOneWindow_data()
+    void troubleIsToldAndNeverHidden_data()
     {
-        QTest::addColumn<bool>("hugeFile"); // else a parent that is a regular file
-        QTest::newRow("a score that cannot be saved, three times") << false;
-        QTest::newRow("a 100 GiB score file") << true;
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<QStringList>("told"); // a part of each window's text, one window each
+        QTest::newRow("a score that cannot be saved, three times") << "blocked" << QStringList{"blocked/data"};
+        QTest::newRow("a 100 GiB score file that takes no score")
+            << "huge" << QStringList{"could not be saved", "could not be read"};
+        QTest::newRow("a data folder whose name is not UTF-8")
+            << "not UTF-8" << QStringList{"could not be saved", "could not be read"};
     }
 
-    void troubleIsToldInOneWindow()
+    void troubleIsToldAndNeverHidden()
     {
-        QFETCH(bool, hugeFile);
-        const QString blocked = m_data.filePath(QStringLiteral("blocked"));
-        QVERIFY(QFile(blocked).open(QIODevice::WriteOnly));
-        QVERIFY(QFile::resize(scoreFile(), hugeFile ? qint64(100) << 30 : 0));
-        if (!hugeFile)
+        // Play goes on, a trouble that comes back is told in the same window,
+        // and one trouble never takes the place of another.
+        QFETCH(QString, trouble);
+        QFETCH(QStringList, told);
+        const QByteArray folder = QFile::encodeName(m_data.path()) + "/caf\xE9";
+        rlimit saved;
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit limit = saved;
+        if (trouble == "blocked") {
+            const QString blocked = m_data.filePath(QStringLiteral("blocked"));
+            QVERIFY(QFile(blocked).open(QIODevice::WriteOnly));
             qputenv("XDG_DATA_HOME", QFile::encodeName(blocked + QStringLiteral("/data")));
+        } else if (trouble == "huge") {
+            QVERIFY(QFile::resize(scoreFile(), qint64(100) << 30));
+            limit.rlim_cur = 1 << 20; // the file is past it: no score can be added
+        } else {
+            QVERIFY(::mkdir(folder, 0700) == 0 && ::rename(QFile::encodeName(scoreFile()), folder + "/Corvanthelix.txt") == 0);
+            qputenv("XDG_DATA_HOME", folder);
+        }
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
         Window1 window;
         solve(window);
         for (int press = 0; press < 3; ++press)
             window.PushButton3_Action();
-        QTRY_COMPARE(window.findChildren<QMessageBox *>().size(), 1); // a big file is read beside play
-        QCOMPARE(window.scores().rowCount(), 3); // play goes on
-        const auto messages = window.findChildren<QMessageBox *>();
-        QVERIFY(messages[0]->isVisible() && !messages[0]->isModal());
-        QVERIFY(messages[0]->text().contains(hugeFile ? QStringLiteral("could not be read") : blocked));
-        QFile::resize(scoreFile(), 0);
+        QTRY_COMPARE(window.findChildren<QMessageBox *>().size(), told.size()); // a big file is read beside play
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+        QCOMPARE(window.scores().rowCount(), 3); // none read
+        for (const QString &part : told) {
+            const auto messages = window.findChildren<QMessageBox *>();
+            QVERIFY2(std::count_if(messages.begin(), messages.end(), [&](const QMessageBox *message) {
+                         return message->isVisible() && !message->isModal() && message->text().contains(part);
+                     }) == 1, qPrintable(part));
+        }
+        if (trouble == "not UTF-8") { // the file as it was, and never another folder (Qt cannot list these names)
+            char kept[32] = {};
+            FILE *file = std::fopen(folder + "/Corvanthelix.txt", "r");
+            QVERIFY(file && std::fread(kept, 1, sizeof kept - 1, file) > 0 && std::fclose(file) == 0);
+            QCOMPARE(kept, "Ann,7\nBob,12\n");
+            QVERIFY(::unlink(folder + "/Corvanthelix.txt") == 0 && ::rmdir(folder) == 0);
+            QVERIFY(QDir(m_data.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        }
+        QFile::remove(scoreFile());
     }
 
     void scoreEnteredWhileABigFileLoadsComesLast()

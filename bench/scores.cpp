@@ -99,7 +99,7 @@ int main(int argc, char **argv)
     for (int well : {1, 2, 2, 6, 4, 5, 5, 9, 6, 7, 7, 9})
         window->ImageWell_MouseDown(well, 20, 20);
     window->Timer1_Action();
-    auto *list = window->findChild<ListBox *>(QStringLiteral("ListBox1"));
+    auto *list = window->control<ListBox>(Control::ScoreTable);
     std::vector<double> byScore, byName;
     for (int round = 0; round < rounds; ++round)
         for (int column : {1, 0}) { // each click on the other heading: ascending every time

@@ -3,8 +3,9 @@
 
 #include <QString>
 
-// The number a text starts with, 0 when it is not a finite number. The texts
-// read this way are written by the program, but a stray text must never stop it.
+// The number the whole text holds (blanks around it allowed), 0 when it is
+// not a finite number. The texts read this way are written by the program,
+// but a stray text must never stop it.
 double Val(const QString &text);
 
 // Whole numbers without a fraction ("1", "12"); others in shortest form.

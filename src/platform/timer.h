@@ -15,7 +15,6 @@ public:
     int mode() const { return m_mode; }
     // Switching a running repeating timer to Multiple again keeps its rhythm.
     void setMode(int mode);
-    int period() const { return m_timer.interval(); }
     void setPeriod(int milliseconds);
 
 signals:

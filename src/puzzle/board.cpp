@@ -6,23 +6,17 @@
 
 const std::array<Line, 8> &Lines()
 {
-    static const std::array<Line, 8> lines = {{
-        {{1, 2, 3}, QStringLiteral("StaticText1"), QStringLiteral("StaticText12"), QStringLiteral("6")},
-        {{4, 5, 6}, QStringLiteral("StaticText2"), QStringLiteral("StaticText13"), QStringLiteral("15")},
-        {{7, 8, 9}, QStringLiteral("StaticText3"), QStringLiteral("StaticText14"), QStringLiteral("24")},
-        {{3, 6, 9}, QStringLiteral("StaticText4"), QStringLiteral("StaticText8"), QStringLiteral("18")},
-        {{2, 5, 8}, QStringLiteral("StaticText5"), QStringLiteral("StaticText9"), QStringLiteral("15")},
-        {{1, 4, 7}, QStringLiteral("StaticText6"), QStringLiteral("StaticText10"), QStringLiteral("12")},
-        {{7, 5, 3}, QStringLiteral("StaticText0"), QStringLiteral("StaticText15"), QStringLiteral("15")},
-        {{1, 5, 9}, QStringLiteral("StaticText7"), QStringLiteral("StaticText11"), QStringLiteral("15")},
+    static constexpr std::array<Line, 8> lines = {{
+        {{1, 2, 3}, Control::TopRowSum},
+        {{4, 5, 6}, Control::MiddleRowSum},
+        {{7, 8, 9}, Control::BottomRowSum},
+        {{3, 6, 9}, Control::RightColumnSum},
+        {{2, 5, 8}, Control::MiddleColumnSum},
+        {{1, 4, 7}, Control::LeftColumnSum},
+        {{7, 5, 3}, Control::RisingDiagonalSum},
+        {{1, 5, 9}, Control::FallingDiagonalSum},
     }};
     return lines;
-}
-
-const QString &StepCounter()
-{
-    static const QString name = QStringLiteral("StaticText17");
-    return name;
 }
 
 qint32 HiddenNumber(const Board &board, int well)
@@ -34,8 +28,7 @@ qint32 HiddenNumber(const Board &board, int well)
 
 const Picture *TilePicture(qint32 n)
 {
-    static const std::array<const Picture *(*)(), 9> tiles = {pic1, pic2, pic3, pic4, pic5, pic6, pic7, pic8, pic9};
-    return n >= 1 && n <= 9 ? tiles[n - 1]() : nullptr;
+    return n >= 1 && n <= 9 ? TileAccessors[n - 1]() : nullptr;
 }
 
 void LayTile(Board &board, int well, qint32 n)
@@ -74,6 +67,6 @@ void RefreshLineSums(Board &board)
         qint32 sum = 0;
         for (int well : line.wells)
             sum += board.picture(well)->verticalResolution();
-        board.setText(line.sumLabel, sumText(sum - 3 * 70));
+        board.setText(line.sum, sumText(sum - 3 * 70));
     }
 }

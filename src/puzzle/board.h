@@ -6,8 +6,24 @@
 
 class Picture;
 
+// The main window's controls that the rules read and write. The layout table
+// names each one by ControlName, so the rules and the window cannot disagree
+// on a name, and a misspelt one does not compile.
+enum class Control {
+    RisingDiagonalSum, TopRowSum, MiddleRowSum, BottomRowSum, RightColumnSum, MiddleColumnSum, LeftColumnSum,
+    FallingDiagonalSum, StepCounter, Done, NameField, ScoreTable, EnterScore, NewGame,
+};
+
+constexpr const char *ControlName(Control control)
+{
+    constexpr const char *names[] = {"StaticText0", "StaticText1", "StaticText2", "StaticText3", "StaticText4",
+                                     "StaticText5", "StaticText6", "StaticText7", "StaticText17", "StaticText20",
+                                     "EditField1", "ListBox1", "PushButton3", "PushButton2"};
+    return names[int(control)];
+}
+
 // What the rules need of the screen: nine picture slots in row-major order
-// (1 2 3 / 4 5 6 / 7 8 9) and the controls they read and write, by name.
+// (1 2 3 / 4 5 6 / 7 8 9) and the controls they read and write.
 // The main window provides them on screen; the tests keep them in memory.
 // The pictures are the only record of the board.
 class Board
@@ -20,31 +36,26 @@ public:
     virtual void setPicture(int well, const Picture *picture) = 0;
 
     // Labels and the name field.
-    virtual QString text(const QString &control) const = 0;
-    virtual void setText(const QString &control, const QString &text) = 0;
-    virtual void setEnabled(const QString &control, bool enabled) = 0;
-    virtual void setVisible(const QString &control, bool visible) = 0;
+    virtual QString text(Control control) const = 0;
+    virtual void setText(Control control, const QString &text) = 0;
+    virtual void setEnabled(Control control, bool enabled) = 0;
+    virtual void setVisible(Control control, bool visible) = 0;
 
     // The watch's timer: 0 off, 2 repeating.
     virtual void setTimerMode(int mode) = 0;
     virtual void beep() = 0;
 };
 
-// A line of three wells, with its blue sum label and red target label.
+// A line of three wells, with its blue sum label.
 struct Line
 {
     std::array<int, 3> wells;
-    QString sumLabel;
-    QString targetLabel;
-    QString target;
+    Control sum;
 };
 
 // The eight lines in the order the sums are refreshed: rows top to bottom,
 // columns right to left, then the rising and the falling diagonal.
 const std::array<Line, 8> &Lines();
-
-// The step counter's label.
-const QString &StepCounter();
 
 // The vertical resolution of the well's picture minus 70; worked out afresh
 // from the picture every time.

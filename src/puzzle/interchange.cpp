@@ -18,7 +18,7 @@ bool ClickWell(Board &board, Selection &selection, int well)
     // Each well is given afresh the tile of the other's number, as read at the clicks.
     LayTile(board, selection.wellname2, selection.inum1);
     LayTile(board, selection.wellname1, selection.inum2);
-    board.setText(StepCounter(), Str(Val(board.text(StepCounter())) + 1));
+    board.setText(Control::StepCounter, Str(Val(board.text(Control::StepCounter)) + 1));
     selection.clear();
     return false;
 }

@@ -24,13 +24,13 @@ std::array<const Picture *, 9> Deal(QRandomGenerator &random)
 void NewGame(Board &board, Selection &selection, QRandomGenerator &random)
 {
     selection.clear();
-    board.setEnabled(QStringLiteral("PushButton2"), false);
-    board.setVisible(QStringLiteral("StaticText20"), false);
-    board.setEnabled(QStringLiteral("PushButton3"), false);
-    board.setEnabled(QStringLiteral("ListBox1"), false);
+    board.setEnabled(Control::NewGame, false);
+    board.setVisible(Control::Done, false);
+    board.setEnabled(Control::EnterScore, false);
+    board.setEnabled(Control::ScoreTable, false);
     board.setTimerMode(2);
-    board.setText(QStringLiteral("EditField1"), QString());
-    board.setText(StepCounter(), QStringLiteral("0"));
+    board.setText(Control::NameField, QString());
+    board.setText(Control::StepCounter, QStringLiteral("0"));
     const auto dealt = Deal(random);
     for (int well = 1; well <= 9; ++well)
         board.setPicture(well, dealt[well - 1]);

@@ -9,14 +9,14 @@
 
 bool SumsShowSolved(const Board &board)
 {
-    static const std::array<std::pair<QString, QString>, 7> expected = {{
-        {QStringLiteral("StaticText1"), QStringLiteral("6")},
-        {QStringLiteral("StaticText2"), QStringLiteral("15")},
-        {QStringLiteral("StaticText3"), QStringLiteral("24")},
-        {QStringLiteral("StaticText4"), QStringLiteral("18")},
-        {QStringLiteral("StaticText5"), QStringLiteral("15")},
-        {QStringLiteral("StaticText6"), QStringLiteral("12")},
-        {QStringLiteral("StaticText7"), QStringLiteral("15")},
+    static const std::array<std::pair<Control, QString>, 7> expected = {{
+        {Control::TopRowSum, QStringLiteral("6")},
+        {Control::MiddleRowSum, QStringLiteral("15")},
+        {Control::BottomRowSum, QStringLiteral("24")},
+        {Control::RightColumnSum, QStringLiteral("18")},
+        {Control::MiddleColumnSum, QStringLiteral("15")},
+        {Control::LeftColumnSum, QStringLiteral("12")},
+        {Control::FallingDiagonalSum, QStringLiteral("15")},
     }};
     for (const auto &[label, text] : expected)
         if (board.text(label) != text)
@@ -30,12 +30,12 @@ void WatchTick(Board &board, Selection &selection)
     if (!SumsShowSolved(board))
         return;
 
-    board.setVisible(QStringLiteral("StaticText20"), true);
+    board.setVisible(Control::Done, true);
     board.beep();
     board.setTimerMode(0);
     for (int well = 1; well <= 9; ++well)
         board.setPicture(well, picA());
     selection.clear();
-    for (const char *control : {"EditField1", "ListBox1", "PushButton3", "PushButton2"})
-        board.setEnabled(QString::fromLatin1(control), true);
+    for (Control control : {Control::NameField, Control::ScoreTable, Control::EnterScore, Control::NewGame})
+        board.setEnabled(control, true);
 }

@@ -8,8 +8,10 @@ namespace {
 QPointer<AboutWindow> shared;
 
 // The name, the version and the closing line; only the closing line is translated.
+constexpr const char *Text = "StaticText1";
+
 const ControlRow controls[] = {
-    {.name = "StaticText1", .kind = ControlKind::MultiLineLabel, .geometry = {25, 28, 255, 244},
+    {.name = Text, .kind = ControlKind::MultiLineLabel, .geometry = {25, 28, 255, 244},
      .textColor = qRgb(0, 0, 0)},
 };
 
@@ -30,6 +32,6 @@ AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     createControls(Controls);
-    SetControlText(control<QWidget>(QStringLiteral("StaticText1")),
+    SetControlText(control<QWidget>(QLatin1String(Text)),
                    QStringLiteral("Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\n") + tr("A hidden-number puzzle, made with Qt."));
 }

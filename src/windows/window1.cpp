@@ -55,21 +55,21 @@ public:
         m_window->m_wells[well - 1]->setPicture(picture);
     }
 
-    QString text(const QString &name) const override { return ControlText(m_window->control<QWidget>(name)); }
+    QString text(Control control) const override { return ControlText(m_window->control<QWidget>(control)); }
 
-    void setText(const QString &name, const QString &text) override
+    void setText(Control control, const QString &text) override
     {
-        SetControlText(m_window->control<QWidget>(name), text);
+        SetControlText(m_window->control<QWidget>(control), text);
     }
 
-    void setEnabled(const QString &name, bool enabled) override
+    void setEnabled(Control control, bool enabled) override
     {
-        m_window->control<QWidget>(name)->setEnabled(enabled);
+        m_window->control<QWidget>(control)->setEnabled(enabled);
     }
 
-    void setVisible(const QString &name, bool visible) override
+    void setVisible(Control control, bool visible) override
     {
-        m_window->control<QWidget>(name)->setVisible(visible);
+        m_window->control<QWidget>(control)->setVisible(visible);
     }
 
     void setTimerMode(int mode) override { m_window->m_timer->setMode(mode); }
@@ -91,9 +91,9 @@ void Window1::CreateControls0()
 {
     createControls(Controls);
     for (int well = 1; well <= 9; ++well)
-        m_wells[well - 1] = control<ImageWell>(QStringLiteral("ImageWell%1").arg(well));
-    m_timer = control<Timer>(QStringLiteral("Timer1"));
-    auto *list = control<ListBox>(QStringLiteral("ListBox1"));
+        m_wells[well - 1] = control<ImageWell>(QLatin1String(Wells[well - 1]));
+    m_timer = control<Timer>(QLatin1String(WatchTimer));
+    auto *list = control<ListBox>(Control::ScoreTable);
     list->setModel(&m_scores);
     connect(&m_scores, &ScoreTable::notEnoughMemory, this, &Window1::tableOutOfMemory);
 
@@ -107,13 +107,13 @@ void Window1::CreateControls0()
     for (int well = 0; well < 9; ++well)
         connect(m_wells[well], &ImageWell::mouseDown, this, wellHandlers[well]);
     connect(m_timer, &Timer::action, this, &Window1::Timer1_Action);
-    connect(control<QPushButton>(QStringLiteral("PushButton1")), &QPushButton::clicked, this,
+    connect(control<QPushButton>(QLatin1String(InstructionsButton)), &QPushButton::clicked, this,
             &Window1::PushButton1_Action);
-    connect(control<QPushButton>(QStringLiteral("PushButton2")), &QPushButton::clicked, this,
+    connect(control<QPushButton>(Control::NewGame), &QPushButton::clicked, this,
             &Window1::PushButton2_Action);
     ListBox1_Open();
     connect(list, &ListBox::cellClick, this, &Window1::ListBox1_CellClick);
-    auto *enter = control<QPushButton>(QStringLiteral("PushButton3"));
+    auto *enter = control<QPushButton>(Control::EnterScore);
     connect(enter, &QPushButton::clicked, this, &Window1::PushButton3_Action);
     connect(this, &Window::mouseDown, this, &Window1::Event_MouseDown);
 
@@ -121,7 +121,7 @@ void Window1::CreateControls0()
     // Return in the name field presses Enter Score.
     new FocusGrid(QList<QWidget *>(m_wells.begin(), m_wells.end()), 3, this);
     m_wells[0]->setFocus();
-    connect(control<QLineEdit>(QStringLiteral("EditField1")), &QLineEdit::returnPressed, enter, [enter] {
+    connect(control<QLineEdit>(Control::NameField), &QLineEdit::returnPressed, enter, [enter] {
         if (enter->isEnabled())
             enter->click();
     });
@@ -146,8 +146,8 @@ void Window1::announceSolved()
     // change of focus. So a player who plays by keyboard or listens is taken
     // to the name field, whose name now says the board is solved. A mouse
     // player's focus stays where it was.
-    auto *field = control<QLineEdit>(QStringLiteral("EditField1"));
-    field->setAccessibleName(tr("Solved in %1 steps. Name").arg(m_board->text(StepCounter())));
+    auto *field = control<QLineEdit>(Control::NameField);
+    field->setAccessibleName(tr("Solved in %1 steps. Name").arg(m_board->text(Control::StepCounter)));
     const auto *well = qobject_cast<const ImageWell *>(QApplication::focusWidget());
     if (QAccessible::isActive() || testAttribute(Qt::WA_KeyboardFocusChange) || (well && well->showsFocusFrame()))
         field->setFocus(Qt::OtherFocusReason);
@@ -162,13 +162,13 @@ void Window1::PushButton1_Action()
 void Window1::PushButton2_Action()
 {
     NewGame(*m_board, selection, m_random);
-    control<QLineEdit>(QStringLiteral("EditField1"))->setAccessibleName(tr("Name"));
+    control<QLineEdit>(Control::NameField)->setAccessibleName(tr("Name"));
 }
 
 void Window1::ListBox1_Open()
 {
     // Translated on screen only: the score file has no headings.
-    control<ListBox>(QStringLiteral("ListBox1"))->setHeadings(tr("Name") + QLatin1Char('\t') + tr("Score"));
+    control<ListBox>(Control::ScoreTable)->setHeadings(tr("Name") + QLatin1Char('\t') + tr("Score"));
 }
 
 bool Window1::ListBox1_CellClick(int row, int, int, int)
@@ -179,8 +179,8 @@ bool Window1::ListBox1_CellClick(int row, int, int, int)
 
 void Window1::PushButton3_Action()
 {
-    const QString name = ScoreName(m_board->text(QStringLiteral("EditField1")));
-    const QString score = m_board->text(StepCounter());
+    const QString name = ScoreName(m_board->text(Control::NameField));
+    const QString score = m_board->text(Control::StepCounter);
     QString problem;
     const QString path = ScoreFilePath(ApplicationDataFolder(&problem));
     const AppendResult result = problem.isEmpty() ? AppendScoreLine(path, name + QLatin1Char(',') + score)
@@ -247,7 +247,7 @@ void Window1::showLoaded(const QString &path, ScoreRows &&rows)
 void Window1::showSortMark()
 {
     // Set without asking the table to sort again: it is sorted so already.
-    QHeaderView *header = control<ListBox>(QStringLiteral("ListBox1"))->header();
+    QHeaderView *header = control<ListBox>(Control::ScoreTable)->header();
     const QSignalBlocker quiet(header);
     header->setSortIndicator(m_scores.sortColumn(), m_scores.sortOrder());
 }

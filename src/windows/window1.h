@@ -28,6 +28,13 @@ class Window1 : public Window
 public:
     static const WindowSettings Settings;
     static const std::span<const ControlRow> Controls;
+    // The controls only the window itself wires, named once for its layout
+    // table and its code; those the rules use are named by Control.
+    static constexpr std::array<const char *, 9> Wells = {"ImageWell1", "ImageWell2", "ImageWell3", "ImageWell4",
+                                                          "ImageWell5", "ImageWell6", "ImageWell7", "ImageWell8",
+                                                          "ImageWell9"};
+    static constexpr const char *WatchTimer = "Timer1";
+    static constexpr const char *InstructionsButton = "PushButton1";
 
     // The shared instance, created and shown on first use.
     static Window1 *instance();
@@ -59,10 +66,13 @@ public:
     void Event_Open();
     bool Event_MouseDown(int x, int y);
 
-    // Deals come from here; tests put a seeded generator in.
-    void setRandomGenerator(const QRandomGenerator &random) { m_random = random; }
     const ScoreTable &scores() const { return m_scores; }
-    const Board &board() const { return *m_board; }
+
+    using Window::control;
+    template <typename T> T *control(Control control) const
+    {
+        return Window::control<T>(QLatin1String(ControlName(control)));
+    }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

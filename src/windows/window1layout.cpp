@@ -14,10 +14,12 @@ constexpr QRgb DoneRed = qRgb(0xFF, 0x00, 0x00);
 
 using K = ControlKind;
 
-ControlRow well(const char *name, int left, int top, const Picture *(*picture)(), const char *accessibleName)
+// Well 1 to 9, in the grid's column and row, with its tile of the opening board.
+ControlRow well(int well, const char *accessibleName)
 {
-    return {.name = name, .kind = K::ImageWell, .geometry = {left, top, 40, 40}, .picture = picture,
-            .accessibleName = accessibleName};
+    const int column = (well - 1) % 3, row = (well - 1) / 3;
+    return {.name = Window1::Wells[well - 1], .kind = K::ImageWell, .geometry = {227 + 41 * column, 226 + 41 * row, 40, 40},
+            .picture = TileAccessors[OpeningArrangement[well - 1] - 1], .accessibleName = accessibleName};
 }
 
 ControlRow sum(const char *name, int left, int top, int height, QRgb color, const char *text, const char *accessibleName)
@@ -27,24 +29,24 @@ ControlRow sum(const char *name, int left, int top, int height, QRgb color, cons
 }
 
 const ControlRow controls[] = {
-    well("ImageWell1", 227, 226, pic9, QT_TRANSLATE_NOOP("Window1", "Tile, row 1, column 1")),
-    well("ImageWell2", 268, 226, pic1, QT_TRANSLATE_NOOP("Window1", "Tile, row 1, column 2")),
-    well("ImageWell3", 309, 226, pic3, QT_TRANSLATE_NOOP("Window1", "Tile, row 1, column 3")),
-    well("ImageWell4", 227, 267, pic7, QT_TRANSLATE_NOOP("Window1", "Tile, row 2, column 1")),
-    well("ImageWell5", 268, 267, pic4, QT_TRANSLATE_NOOP("Window1", "Tile, row 2, column 2")),
-    well("ImageWell6", 309, 267, pic2, QT_TRANSLATE_NOOP("Window1", "Tile, row 2, column 3")),
-    well("ImageWell7", 227, 308, pic6, QT_TRANSLATE_NOOP("Window1", "Tile, row 3, column 1")),
-    well("ImageWell8", 268, 308, pic8, QT_TRANSLATE_NOOP("Window1", "Tile, row 3, column 2")),
-    well("ImageWell9", 309, 308, pic5, QT_TRANSLATE_NOOP("Window1", "Tile, row 3, column 3")),
-    sum("StaticText1", 357, 233, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Top row sum")),
-    {.name = "Timer1", .kind = K::Timer, .timerMode = 2, .timerPeriod = 500},
-    sum("StaticText2", 357, 264, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Middle row sum")),
-    sum("StaticText3", 357, 308, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Bottom row sum")),
-    sum("StaticText4", 312, 353, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Right column sum")),
-    sum("StaticText5", 273, 353, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Middle column sum")),
-    sum("StaticText6", 234, 353, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Left column sum")),
-    sum("StaticText0", 357, 201, 26, Blue, "", QT_TRANSLATE_NOOP("Window1", "Rising diagonal sum")),
-    sum("StaticText7", 357, 347, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Falling diagonal sum")),
+    well(1, QT_TRANSLATE_NOOP("Window1", "Tile, row 1, column 1")),
+    well(2, QT_TRANSLATE_NOOP("Window1", "Tile, row 1, column 2")),
+    well(3, QT_TRANSLATE_NOOP("Window1", "Tile, row 1, column 3")),
+    well(4, QT_TRANSLATE_NOOP("Window1", "Tile, row 2, column 1")),
+    well(5, QT_TRANSLATE_NOOP("Window1", "Tile, row 2, column 2")),
+    well(6, QT_TRANSLATE_NOOP("Window1", "Tile, row 2, column 3")),
+    well(7, QT_TRANSLATE_NOOP("Window1", "Tile, row 3, column 1")),
+    well(8, QT_TRANSLATE_NOOP("Window1", "Tile, row 3, column 2")),
+    well(9, QT_TRANSLATE_NOOP("Window1", "Tile, row 3, column 3")),
+    sum(ControlName(Control::TopRowSum), 357, 233, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Top row sum")),
+    {.name = Window1::WatchTimer, .kind = K::Timer, .timerMode = 2, .timerPeriod = 500},
+    sum(ControlName(Control::MiddleRowSum), 357, 264, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Middle row sum")),
+    sum(ControlName(Control::BottomRowSum), 357, 308, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Bottom row sum")),
+    sum(ControlName(Control::RightColumnSum), 312, 353, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Right column sum")),
+    sum(ControlName(Control::MiddleColumnSum), 273, 353, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Middle column sum")),
+    sum(ControlName(Control::LeftColumnSum), 234, 353, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Left column sum")),
+    sum(ControlName(Control::RisingDiagonalSum), 357, 201, 26, Blue, "", QT_TRANSLATE_NOOP("Window1", "Rising diagonal sum")),
+    sum(ControlName(Control::FallingDiagonalSum), 357, 347, 33, Blue, "", QT_TRANSLATE_NOOP("Window1", "Falling diagonal sum")),
     sum("StaticText8", 312, 188, 33, Red, "18", QT_TRANSLATE_NOOP("Window1", "Right column target")),
     sum("StaticText9", 273, 188, 33, Red, "15", QT_TRANSLATE_NOOP("Window1", "Middle column target")),
     sum("StaticText10", 234, 188, 33, Red, "12", QT_TRANSLATE_NOOP("Window1", "Left column target")),
@@ -55,23 +57,23 @@ const ControlRow controls[] = {
     sum("StaticText15", 195, 347, 33, Red, "15", QT_TRANSLATE_NOOP("Window1", "Rising diagonal target")),
     {.name = "StaticText16", .kind = K::Label, .geometry = {188, 149, 118, 17}, .text = QT_TRANSLATE_NOOP("Window1", "Number of Steps:"),
      .textColor = Black, .alignment = Qt::AlignRight},
-    {.name = "StaticText17", .kind = K::Label, .geometry = {312, 148, 100, 20}, .text = "0", .textColor = Black,
+    {.name = ControlName(Control::StepCounter), .kind = K::Label, .geometry = {312, 148, 100, 20}, .text = "0", .textColor = Black,
      .accessibleName = QT_TRANSLATE_NOOP("Window1", "Number of steps")},
     {.name = "StaticText18", .kind = K::Label, .geometry = {154, 89, 258, 47}, .text = "Corvanthelix",
      .pointSize = 24, .bold = true, .italic = true, .textColor = Black, .alignment = Qt::AlignHCenter},
-    {.name = "PushButton1", .kind = K::PushButton, .geometry = {172, 405, 80, 20}, .text = QT_TRANSLATE_NOOP("Window1", "Instructions"),
+    {.name = Window1::InstructionsButton, .kind = K::PushButton, .geometry = {172, 405, 80, 20}, .text = QT_TRANSLATE_NOOP("Window1", "Instructions"),
      .pointSize = 10},
-    {.name = "PushButton2", .kind = K::PushButton, .geometry = {265, 405, 80, 20}, .text = QT_TRANSLATE_NOOP("Window1", "New Game"),
+    {.name = ControlName(Control::NewGame), .kind = K::PushButton, .geometry = {265, 405, 80, 20}, .text = QT_TRANSLATE_NOOP("Window1", "New Game"),
      .pointSize = 10},
-    {.name = "ListBox1", .kind = K::ListBox, .geometry = {384, 430, 132, 145}, .pointSize = 10, .enabled = false,
+    {.name = ControlName(Control::ScoreTable), .kind = K::ListBox, .geometry = {384, 430, 132, 145}, .pointSize = 10, .enabled = false,
      .columnWidths = "66%,34%", .accessibleName = QT_TRANSLATE_NOOP("Window1", "Score table")},
-    {.name = "PushButton3", .kind = K::PushButton, .geometry = {212, 452, 80, 20}, .text = QT_TRANSLATE_NOOP("Window1", "Enter Score"),
+    {.name = ControlName(Control::EnterScore), .kind = K::PushButton, .geometry = {212, 452, 80, 20}, .text = QT_TRANSLATE_NOOP("Window1", "Enter Score"),
      .pointSize = 10, .enabled = false},
     {.name = "StaticText19", .kind = K::Label, .geometry = {88, 499, 100, 20}, .text = QT_TRANSLATE_NOOP("Window1", "Name:"), .textColor = Black,
      .alignment = Qt::AlignRight},
-    {.name = "EditField1", .kind = K::EditField, .geometry = {200, 498, 133, 21}, .textColor = Black,
+    {.name = ControlName(Control::NameField), .kind = K::EditField, .geometry = {200, 498, 133, 21}, .textColor = Black,
      .accessibleName = QT_TRANSLATE_NOOP("Window1", "Name")},
-    {.name = "StaticText20", .kind = K::Label, .geometry = {384, 392, 100, 32}, .text = QT_TRANSLATE_NOOP("Window1", "DONE"), .pointSize = 24,
+    {.name = ControlName(Control::Done), .kind = K::Label, .geometry = {384, 392, 100, 32}, .text = QT_TRANSLATE_NOOP("Window1", "DONE"), .pointSize = 24,
      .textColor = DoneRed, .alignment = Qt::AlignHCenter, .visible = false},
 };
 

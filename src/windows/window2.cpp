@@ -22,7 +22,7 @@ const ControlRow controls[] = {
              "the puzzle is to rearrange the  blue tiles (and the hidden numbers associated with them) so that the "
              "new blue numbers match the red numbers."),
      .textColor = qRgb(0, 0, 0)},
-    {.name = "PushButton1", .kind = K::PushButton, .geometry = {376, 585, 80, 20}, .text = QT_TRANSLATE_NOOP("Window2", "Back"), .isDefault = true},
+    {.name = Window2::BackButton, .kind = K::PushButton, .geometry = {376, 585, 80, 20}, .text = QT_TRANSLATE_NOOP("Window2", "Back"), .isDefault = true},
     {.name = "ImageWell1", .kind = K::ImageWell, .geometry = {18, 12, 175, 180}, .picture = gamepic,
      .accessibleName = QT_TRANSLATE_NOOP("Window2", "The game's grid with its sums")},
     {.name = "ImageWell2", .kind = K::ImageWell, .geometry = {318, 195, 148, 180}, .picture = numpic2,
@@ -66,7 +66,7 @@ Window2::Window2()
     : Window(Settings)
 {
     createControls(Controls);
-    connect(control<QPushButton>(QStringLiteral("PushButton1")), &QPushButton::clicked, this,
+    connect(control<QPushButton>(QLatin1String(BackButton)), &QPushButton::clicked, this,
             &Window2::PushButton1_Action);
 }
 

@@ -10,6 +10,8 @@ class Window2 : public Window
 public:
     static const WindowSettings Settings;
     static const std::span<const ControlRow> Controls;
+    // Named once for the layout table and the wiring.
+    static constexpr const char *BackButton = "PushButton1";
 
     // The shared instance; created on first use and afterwards only hidden and shown.
     static Window2 *instance();

@@ -3,8 +3,8 @@
 
 #include "puzzle/board.h"
 
-#include <QHash>
-#include <QSet>
+#include <map>
+#include <set>
 
 // Starts as the main window does: the opening arrangement, empty blue sums,
 // no steps, the watch running, "DONE" hidden, the score entry disabled.
@@ -14,15 +14,15 @@ struct MemoryBoard : Board
 
     const Picture *picture(int well) const override { return wells[well - 1]; }
     void setPicture(int well, const Picture *picture) override { wells[well - 1] = picture; }
-    QString text(const QString &control) const override { return texts.value(control); }
-    void setText(const QString &control, const QString &text) override { texts[control] = text; }
-    void setEnabled(const QString &control, bool enabled) override { flag(disabled, control, !enabled); }
-    void setVisible(const QString &control, bool visible) override { flag(hidden, control, !visible); }
+    QString text(Control control) const override { return texts.count(control) ? texts.at(control) : QString(); }
+    void setText(Control control, const QString &text) override { texts[control] = text; }
+    void setEnabled(Control control, bool enabled) override { flag(disabled, control, !enabled); }
+    void setVisible(Control control, bool visible) override { flag(hidden, control, !visible); }
     void setTimerMode(int mode) override { timerMode = mode; }
     void beep() override { ++beeps; }
 
-    bool isEnabled(const QString &control) const { return !disabled.contains(control); }
-    bool isVisible(const QString &control) const { return !hidden.contains(control); }
+    bool isEnabled(Control control) const { return !disabled.count(control); }
+    bool isVisible(Control control) const { return !hidden.count(control); }
     std::array<qint32, 9> hiddenNumbers() const
     {
         std::array<qint32, 9> numbers{};
@@ -35,15 +35,15 @@ struct MemoryBoard : Board
         for (int well = 1; well <= 9; ++well)
             setPicture(well, TilePicture(numbers[well - 1]));
     }
-    static void flag(QSet<QString> &set, const QString &control, bool on)
+    static void flag(std::set<Control> &set, Control control, bool on)
     {
-        on ? void(set.insert(control)) : void(set.remove(control));
+        on ? void(set.insert(control)) : void(set.erase(control));
     }
 
     std::array<const Picture *, 9> wells = {};
-    QHash<QString, QString> texts = {{StepCounter(), QStringLiteral("0")}};
-    QSet<QString> disabled = {QStringLiteral("PushButton3"), QStringLiteral("ListBox1")};
-    QSet<QString> hidden = {QStringLiteral("StaticText20")};
+    std::map<Control, QString> texts = {{Control::StepCounter, QStringLiteral("0")}};
+    std::set<Control> disabled = {Control::EnterScore, Control::ScoreTable};
+    std::set<Control> hidden = {Control::Done};
     int timerMode = 2;
     int beeps = 0;
 };

@@ -24,7 +24,7 @@ void click(MemoryBoard &board, Selection &selection, const Clicks &wells)
 
 bool announced(const MemoryBoard &board)
 {
-    return board.isVisible(QStringLiteral("StaticText20"));
+    return board.isVisible(Control::Done);
 }
 
 Grid gridOf(const std::array<const Picture *, 9> &wells)
@@ -60,7 +60,7 @@ private slots:
         RefreshLineSums(board);
         QStringList shown;
         for (const Line &line : Lines())
-            shown << board.text(line.sumLabel);
+            shown << board.text(line.sum);
         QCOMPARE(shown, sums);
     }
 
@@ -91,7 +91,7 @@ private slots:
         Selection selection;
         click(board, selection, clicks);
         QCOMPARE(board.hiddenNumbers(), grid);
-        QCOMPARE(board.text(StepCounter()), steps);
+        QCOMPARE(board.text(Control::StepCounter), steps);
         QCOMPARE(selection.inum1, pending);
         QCOMPARE(selection.inum2, 0);
     }
@@ -112,11 +112,11 @@ private slots:
     {
         MemoryBoard board;
         board.wells.fill(picA());
-        board.setText(StepCounter(), QStringLiteral("6"));
+        board.setText(Control::StepCounter, QStringLiteral("6"));
         Selection selection;
         click(board, selection, {1, 2, 3, 3});
         QCOMPARE(selection.inum1, 0);
-        QCOMPARE(board.text(StepCounter()), QStringLiteral("6"));
+        QCOMPARE(board.text(Control::StepCounter), QStringLiteral("6"));
         QCOMPARE(board.picture(3), picA());
     }
 
@@ -146,9 +146,9 @@ private slots:
         QCOMPARE(board.timerMode, 0);
         QVERIFY(std::all_of(board.wells.begin(), board.wells.end(), [](const Picture *p) { return p == picA(); }));
         QCOMPARE(selection.inum1, 0);
-        for (const char *control : {"EditField1", "ListBox1", "PushButton3", "PushButton2"})
-            QVERIFY2(board.isEnabled(QString::fromLatin1(control)), control);
-        QCOMPARE(board.text(QStringLiteral("StaticText0")), QStringLiteral("15"));
+        for (Control control : {Control::NameField, Control::ScoreTable, Control::EnterScore, Control::NewGame})
+            QVERIFY2(board.isEnabled(control), ControlName(control));
+        QCOMPARE(board.text(Control::RisingDiagonalSum), QStringLiteral("15"));
     }
 
     void unsolvedTickOnlyRefreshes()
@@ -160,7 +160,7 @@ private slots:
         click(board, selection, {1, 2, 1, 2, 4});
         WatchTick(board, selection);
         QVERIFY(!announced(board));
-        QCOMPARE(board.text(QStringLiteral("StaticText5")), QStringLiteral("14"));
+        QCOMPARE(board.text(Control::MiddleColumnSum), QStringLiteral("14"));
         QCOMPARE(board.timerMode, 2);
         QCOMPARE(board.beeps, 0);
         QCOMPARE(selection.inum1, 4);
@@ -197,22 +197,22 @@ private slots:
         Selection selection;
         board.lay(Solved);
         WatchTick(board, selection); // solved: DONE, timer off, score entry open
-        board.setText(QStringLiteral("EditField1"), QStringLiteral("typed, never entered"));
+        board.setText(Control::NameField, QStringLiteral("typed, never entered"));
         click(board, selection, {4, 5, 3});
 
         QRandomGenerator random(1);
         NewGame(board, selection, random);
 
-        for (const char *control : {"PushButton2", "PushButton3", "ListBox1"})
-            QVERIFY2(!board.isEnabled(QString::fromLatin1(control)), control);
+        for (Control control : {Control::NewGame, Control::EnterScore, Control::ScoreTable})
+            QVERIFY2(!board.isEnabled(control), ControlName(control));
         QVERIFY(!announced(board));
-        QVERIFY(board.isEnabled(QStringLiteral("EditField1")));
+        QVERIFY(board.isEnabled(Control::NameField));
         QCOMPARE(board.timerMode, 2);
-        QCOMPARE(board.text(QStringLiteral("EditField1")), QString());
-        QCOMPARE(board.text(StepCounter()), QStringLiteral("0"));
+        QCOMPARE(board.text(Control::NameField), QString());
+        QCOMPARE(board.text(Control::StepCounter), QStringLiteral("0"));
         QCOMPARE(selection.inum1, 0); // the next click is a first click
         // The blue sums still show the old board until the next tick.
-        QCOMPARE(board.text(QStringLiteral("StaticText1")), QStringLiteral("6"));
+        QCOMPARE(board.text(Control::TopRowSum), QStringLiteral("6"));
         QVERIFY(board.wells[0] != picA());
     }
 };

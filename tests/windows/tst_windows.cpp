@@ -27,9 +27,9 @@
 
 namespace {
 
-template <typename T = QWidget> T *find(const Window *window, const char *name)
+template <typename T = QWidget> T *find(const Window1 *window, Control control)
 {
-    return window->findChild<T *>(QString::fromLatin1(name));
+    return window->control<T>(control);
 }
 
 void solve(Window1 &window)
@@ -121,7 +121,7 @@ private slots:
     {
         Window1 window;
         solve(window);
-        find<QLineEdit>(&window, "EditField1")->setText(QStringLiteral("Zoë\nB"));
+        find<QLineEdit>(&window, Control::NameField)->setText(QStringLiteral("Zoë\nB"));
         window.PushButton3_Action();
         window.PushButton3_Action(); // stays enabled; each press is one more line
         QFile file(scoreFile());
@@ -209,7 +209,7 @@ private slots:
         Window1 window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *list = find<ListBox>(&window, "ListBox1");
+        auto *list = find<ListBox>(&window, Control::ScoreTable);
         QWidget *heading = list->header()->viewport();
         const QPoint scoreHeading(list->header()->sectionViewportPosition(1) + 5, heading->height() / 2);
         const QPoint firstCell = list->visualRect(window.scores().index(0, 0)).center();
@@ -236,9 +236,10 @@ private slots:
             chain << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(chain, (QStringList{"ImageWell2", "PushButton1", "PushButton2", "ListBox1", "PushButton3", "EditField1",
-                                     "ImageWell2"}));
-        auto *list = find<ListBox>(&window, "ListBox1");
+        QCOMPARE(chain, (QStringList{Window1::Wells[1], Window1::InstructionsButton, ControlName(Control::NewGame),
+                                     ControlName(Control::ScoreTable), ControlName(Control::EnterScore),
+                                     ControlName(Control::NameField), Window1::Wells[1]}));
+        auto *list = find<ListBox>(&window, Control::ScoreTable);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_2, Qt::ControlModifier);
         QTest::keyClick(list, Qt::Key_2, Qt::ControlModifier); // descending: 12 first
@@ -262,7 +263,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         solve(window);
-        auto *list = find<ListBox>(&window, "ListBox1");
+        auto *list = find<ListBox>(&window, Control::ScoreTable);
         list->setFocus();
         const QRect inside = list->viewport()->rect();
         for (auto [key, modifier] : {std::pair(Qt::Key_PageDown, Qt::NoModifier), {Qt::Key_End, Qt::ControlModifier},
@@ -323,7 +324,7 @@ private slots:
         main.Timer1_Action(); // the sums too
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QStringList faults = {headingFault(find<ListBox>(&main, "ListBox1"))};
+        QStringList faults = {headingFault(find<ListBox>(&main, Control::ScoreTable))};
         for (const Window *window : {static_cast<Window *>(&main), static_cast<Window *>(&instructions),
                                      static_cast<Window *>(&about)})
             for (const QWidget *widget : window->content()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -341,7 +342,7 @@ private slots:
         faults.removeAll(QString());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
         if (language == "en" && !dark && fontScale == 1.0) // the colours as laid out
-            QCOMPARE(find<QLabel>(&main, "StaticText1")->palette().color(QPalette::WindowText), QColor(0x3C, 0x20, 0xCF));
+            QCOMPARE(find<QLabel>(&main, Control::TopRowSum)->palette().color(QPalette::WindowText), QColor(0x3C, 0x20, 0xCF));
     }
 
     void editCommandsActOnTheNameFieldOnly()
@@ -349,13 +350,13 @@ private slots:
         Window1 window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *field = find<QLineEdit>(&window, "EditField1");
+        auto *field = find<QLineEdit>(&window, Control::NameField);
         field->setFocus();
         QTest::keyClicks(field, QStringLiteral("Ann"));
         for (const char *command : {"EditSelectAll", "EditCut", "EditPaste", "EditPaste", "EditSelectAll", "EditClear", "EditUndo"})
             QVERIFY(RunTextFieldCommand(QString::fromLatin1(command)));
         QCOMPARE(field->text(), QStringLiteral("AnnAnn"));
-        find(&window, "PushButton2")->setFocus();
+        find(&window, Control::NewGame)->setFocus();
         for (const char *command : {"EditSelectAll", "EditCut", "EditPaste", "EditClear", "EditUndo"})
             QVERIFY(!RunTextFieldCommand(QString::fromLatin1(command)));
         QCOMPARE(field->text(), QStringLiteral("AnnAnn"));

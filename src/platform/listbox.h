@@ -54,6 +54,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    // The second of two quick clicks is a click, as on the wells.
+    void mouseDoubleClickEvent(QMouseEvent *event) override { mousePressEvent(event); }
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
 

@@ -20,20 +20,19 @@ def check(description, ok):
 
 
 def find(root, role, name):
-    return pyatspi.findDescendant(root, lambda o: o.getRoleName() == role and o.name == name)
+    # Roles by their constants: their names differ between at-spi2-core releases.
+    return pyatspi.findDescendant(root, lambda o: o.getRole() == role and o.name == name)
 
 
 def action_names(obj):
     try:
-        action = obj.queryAction()
-        return [action.getName(i) for i in range(action.nActions)]
+        return [obj.queryAction().getName(i) for i in range(obj.queryAction().nActions)]
     except NotImplementedError:
         return []
 
 
 def press(obj, action="Press"):
-    action_iface = obj.queryAction()
-    action_iface.doAction(action_names(obj).index(action))
+    obj.queryAction().doAction(action_names(obj).index(action))
 
 
 def on_focus(event):
@@ -44,12 +43,12 @@ def on_focus(event):
 def game_frame():
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "Corvanthelix":
-            return find(app, "frame", "Corvanthelix")
+            return find(app, pyatspi.ROLE_FRAME, "Corvanthelix")
     return None
 
 
 def steps(frame, label):
-    return lambda: find(frame, "label", label) is not None
+    return lambda: find(frame, pyatspi.ROLE_LABEL, label) is not None
 
 
 def wait(condition, seconds=3.0):
@@ -63,13 +62,12 @@ def wait(condition, seconds=3.0):
 
 
 def main():
-    frame = None
     wait(lambda: game_frame() is not None, 10)
     frame = game_frame()
     check("the game's window is in the accessibility tree", frame is not None)
     if frame is None:
         return
-    tile = lambda row, column: find(frame, "push button", f"Tile, row {row}, column {column}")
+    tile = lambda row, column: find(frame, pyatspi.ROLE_PUSH_BUTTON, f"Tile, row {row}, column {column}")
     tiles = [tile(r, c) for r in (1, 2, 3) for c in (1, 2, 3)]
     check("the nine tiles are push buttons with their names",
           all(t is not None for t in tiles))
@@ -86,8 +84,8 @@ def main():
     check("the sums follow: 'Top row sum, 6'", wait(steps(frame, "Top row sum, 6")))
     check("the solved board is announced: the focus moves to 'Solved in 6 steps. Name'",
           wait(lambda: "Solved in 6 steps. Name" in heard))
-    table = lambda: find(frame, "table", "Score table")
-    heading = lambda text: find(table(), "table column header", text)
+    table = lambda: find(frame, pyatspi.ROLE_TABLE, "Score table")
+    heading = lambda text: find(table(), pyatspi.ROLE_TABLE_COLUMN_HEADER, text)
     first = lambda column: table().queryTable().getAccessibleAt(0, column).name
     check("the headings have a sort action", all("Sort" in action_names(heading(h)) for h in ("Name", "Score")))
     press(heading("Score"), "Sort")

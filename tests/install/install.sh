@@ -10,12 +10,7 @@ source=$1
 out=$2
 rm -rf "$out" && mkdir -p "$out"
 id=io.github.corvanthelix.Corvanthelix
-failures=0
-checks=0
-check() {
-  checks=$((checks + 1))
-  if "${@:2}"; then echo "ok $checks - $1"; else echo "not ok $checks - $1"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/../checks.sh"
 
 check "the package builds and lintian finds no error or warning" "$source/scripts/package.sh" "$out"
 deb=$(ls "$out"/corvanthelix_*.deb 2>/dev/null | head -1)
@@ -45,5 +40,4 @@ unreachable=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:65000 "$game" 2
 check "an unreachable display gives one sentence and status 1, not an abort" \
   test "$(wc -l <<<"$unreachable") $(tail -n 1 <<<"$unreachable")" = "2 status 1"
 
-echo "$((checks - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -4,7 +4,6 @@
 #include "puzzle/board.h"
 
 #include <map>
-#include <set>
 
 // Starts as the main window does: the opening arrangement, empty blue sums,
 // no steps, the watch running, "DONE" hidden, the score entry disabled.
@@ -16,13 +15,13 @@ struct MemoryBoard : Board
     void setPicture(int well, const Picture *picture) override { wells[well - 1] = picture; }
     QString text(Control control) const override { return texts.count(control) ? texts.at(control) : QString(); }
     void setText(Control control, const QString &text) override { texts[control] = text; }
-    void setEnabled(Control control, bool enabled) override { flag(disabled, control, !enabled); }
-    void setVisible(Control control, bool visible) override { flag(hidden, control, !visible); }
+    void setEnabled(Control control, bool on) override { enabled[control] = on; }
+    void setVisible(Control control, bool on) override { visible[control] = on; }
     void setTimerMode(int mode) override { timerMode = mode; }
     void beep() override { ++beeps; }
 
-    bool isEnabled(Control control) const { return !disabled.count(control); }
-    bool isVisible(Control control) const { return !hidden.count(control); }
+    bool isEnabled(Control control) const { return !enabled.count(control) || enabled.at(control); }
+    bool isVisible(Control control) const { return !visible.count(control) || visible.at(control); }
     std::array<qint32, 9> hiddenNumbers() const
     {
         std::array<qint32, 9> numbers{};
@@ -35,15 +34,11 @@ struct MemoryBoard : Board
         for (int well = 1; well <= 9; ++well)
             setPicture(well, TilePicture(numbers[well - 1]));
     }
-    static void flag(std::set<Control> &set, Control control, bool on)
-    {
-        on ? void(set.insert(control)) : void(set.erase(control));
-    }
 
     std::array<const Picture *, 9> wells = {};
     std::map<Control, QString> texts = {{Control::StepCounter, QStringLiteral("0")}};
-    std::set<Control> disabled = {Control::EnterScore, Control::ScoreTable};
-    std::set<Control> hidden = {Control::Done};
+    std::map<Control, bool> enabled = {{Control::EnterScore, false}, {Control::ScoreTable, false}};
+    std::map<Control, bool> visible = {{Control::Done, false}};
     int timerMode = 2;
     int beeps = 0;
 };

@@ -12,8 +12,8 @@
 using Rows = QList<QStringList>; // {name, score} per row
 
 // Allocations of more than this many bytes fail, as they do when memory is
-// all but gone; one row's worth still succeeds. Every form of new and delete
-// is replaced, so that a sanitizer's own never meets ours.
+// all but gone; one row's worth still succeeds. Every form of new whose
+// memory plain delete frees is replaced, so a sanitizer's never meets ours.
 static std::size_t failAbove = SIZE_MAX;
 
 void *operator new(std::size_t size, const std::nothrow_t &) noexcept
@@ -28,14 +28,8 @@ void *operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
-void *operator new[](std::size_t size) { return operator new(size); }
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept { return operator new(size, std::nothrow); }
 void operator delete(void *memory) noexcept { std::free(memory); }
-void operator delete[](void *memory) noexcept { std::free(memory); }
 void operator delete(void *memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void *memory, std::size_t) noexcept { std::free(memory); }
-void operator delete(void *memory, const std::nothrow_t &) noexcept { std::free(memory); }
-void operator delete[](void *memory, const std::nothrow_t &) noexcept { std::free(memory); }
 
 namespace {
 
@@ -45,12 +39,6 @@ Rows rowsOf(const ScoreTable &table)
     for (int row = 0; row < table.rowCount(); ++row)
         rows.append({table.index(row, 0).data().toString(), table.index(row, 1).data().toString()});
     return rows;
-}
-
-void fill(ScoreTable &table, const Rows &rows)
-{
-    for (const QStringList &row : rows)
-        table.addRow(row[0], row[1]);
 }
 
 } // namespace
@@ -179,7 +167,8 @@ private slots:
     {
         // The quick search for a name agrees with asking every row in turn.
         ScoreTable table;
-        fill(table, {{"Ann", "7"}, {"émile", "3"}, {"bob", "1"}, {"Émile", "2"}, {"ann", "5"}, {"Zoë", "9"}});
+        for (const QStringList &row : Rows{{"Ann", "7"}, {"émile", "3"}, {"bob", "1"}, {"Émile", "2"}, {"ann", "5"}, {"Zoë", "9"}})
+            table.addRow(row[0], row[1]);
         table.sort(1, Qt::AscendingOrder); // shown in an order of their own
         // From a Score cell, it finds names too, and keeps to its column.
         for (const char *text : {"a", "AN", "é", "É", "em", "z", "q", ""})

@@ -9,19 +9,13 @@ source=$2
 shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
+. "$(dirname "$0")/../checks.sh"
+on_failure() { echo "$stale entries unfinished, obsolete or vanished against the sources"; diff "$ts" "$work/$name" | head -20; }
 for ts in "$@"; do
   name=$(basename "$ts")
   cp "$ts" "$work/$name"
   (cd "$source" && "$lupdate" -silent -locations none -no-obsolete src assets/translatedesktop.cpp -ts "$work/$name") >/dev/null
   stale=$(grep -c -E 'type="(unfinished|obsolete|vanished)"' "$work/$name")
-  if [ "$stale" -eq 0 ] && cmp -s "$ts" "$work/$name"; then
-    echo "ok - $name is complete and current"
-  else
-    echo "not ok - $name: $stale entries unfinished, obsolete or vanished against the sources"
-    diff "$ts" "$work/$name" | head -20
-    failures=$((failures + 1))
-  fi
+  check "$name is complete and current" bash -c '[ "$1" -eq 0 ] && cmp -s "$2" "$3"' - "$stale" "$ts" "$work/$name"
 done
-echo "$(($# - failures)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -67,12 +67,23 @@ QColor readable(QRgb designed, const QPalette &palette, QPalette::ColorRole text
     return shade;
 }
 
-void applyTextColor(QWidget *widget, QRgb color, QPalette::ColorRole role, QPalette::ColorRole background)
+// The control's colours, made afresh from the desktop's palette, so that a
+// palette the desktop changes to is followed at once, whichever widget hears
+// of the change first.
+void applyColors(QWidget *widget, const ControlRow &row)
 {
-    if (qAlpha(color) == 0)
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(role, readable(color, palette, role, background));
+    QPalette palette = QApplication::palette(widget);
+    palette.setResolveMask(0);
+    QPalette::ColorRole role = QPalette::WindowText, background = QPalette::Window;
+    if (qobject_cast<QLineEdit *>(widget)) {
+        role = QPalette::Text;
+        background = QPalette::Base;
+        // Black on white, as laid out, unless the desktop's palette is dark.
+        if (palette.color(QPalette::Base).lightness() >= 128)
+            palette.setColor(QPalette::Base, Qt::white);
+    }
+    if (qAlpha(row.textColor) != 0)
+        palette.setColor(role, readable(row.textColor, palette, role, background));
     widget->setPalette(palette);
 }
 
@@ -84,7 +95,6 @@ QLabel *createLabel(QWidget *parent, const ControlRow &row, const QString &text,
     label->setWordWrap(multiLine);
     label->setAlignment(row.alignment | (multiLine ? Qt::AlignTop : Qt::AlignVCenter));
     label->setText(text);
-    applyTextColor(label, row.textColor, QPalette::WindowText, QPalette::Window);
     return label;
 }
 
@@ -109,13 +119,6 @@ QLineEdit *createEditField(QWidget *parent, const ControlRow &row)
 {
     auto *field = new QLineEdit(QString::fromUtf8(row.text), parent);
     field->setAlignment(row.alignment);
-    // Black on white, as laid out, unless the desktop's palette is dark.
-    if (field->palette().color(QPalette::Base).lightness() >= 128) {
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, Qt::white);
-        field->setPalette(palette);
-    }
-    applyTextColor(field, row.textColor, QPalette::Text, QPalette::Base);
     return field;
 }
 
@@ -165,7 +168,6 @@ QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale, cons
     case ControlKind::ImageWell: {
         auto *well = new ImageWell(parent);
         well->setPicture(row.picture ? row.picture() : nullptr);
-        well->setScale(Scaled(row.geometry, scale).width() / qreal(row.geometry.width()));
         widget = well;
         break;
     }
@@ -189,8 +191,7 @@ QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale, cons
         break;
     }
     widget->setObjectName(QString::fromLatin1(row.name));
-    widget->setGeometry(Scaled(row.geometry, scale));
-    widget->setFont(fontOf(row, scale));
+    ApplyLook(widget, row, scale);
     widget->setAccessibleName(*row.accessibleName ? QCoreApplication::translate(context, row.accessibleName) : QString());
     if (auto *label = qobject_cast<QLabel *>(widget); label && *row.accessibleName) {
         label->setProperty(AccessibleLine, label->accessibleName());
@@ -199,6 +200,15 @@ QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale, cons
     widget->setVisible(row.visible);
     widget->setEnabled(row.enabled);
     return widget;
+}
+
+void ApplyLook(QWidget *widget, const ControlRow &row, qreal scale)
+{
+    widget->setGeometry(Scaled(row.geometry, scale));
+    widget->setFont(fontOf(row, scale));
+    if (auto *well = qobject_cast<ImageWell *>(widget))
+        well->setScale(Scaled(row.geometry, scale).width() / qreal(row.geometry.width()));
+    applyColors(widget, row);
 }
 
 QString ControlText(const QWidget *control)

@@ -57,6 +57,10 @@ QRect Scaled(const QRect &rect, qreal scale);
 // given, the window's class name, where the table marks them so.
 QObject *CreateControl(QWidget *parent, const ControlRow &row, qreal scale = 1.0, const char *context = "");
 
+// Sets the control's place, size, font and colours from its row for the
+// desktop's palette and font as they are now, at the given scale.
+void ApplyLook(QWidget *widget, const ControlRow &row, qreal scale);
+
 // A label's or an edit field's text.
 QString ControlText(const QWidget *control);
 // Sets it; a label with an accessible name also speaks its text ("Top row sum, 13").

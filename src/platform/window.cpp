@@ -4,13 +4,16 @@
 #include "platform/application.h"
 #include "platform/menubar.h"
 
+#include <QGuiApplication>
 #include <QLayout>
+#include <QStyleHints>
 #include <QMouseEvent>
 
 Window::Window(const WindowSettings &settings, QWidget *parent)
     : QMainWindow(parent)
     , m_content(new QWidget(this))
     , m_scale(LayoutScale())
+    , m_designedSize(settings.width, settings.height)
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (settings.closeButton)
@@ -23,8 +26,12 @@ Window::Window(const WindowSettings &settings, QWidget *parent)
     if (Application *app = Application::instance(); app && app->menuBar())
         app->menuBar()->attachTo(this);
 
-    m_content->setFixedSize(Scaled(QRect(0, 0, settings.width, settings.height), m_scale).size());
+    m_content->setFixedSize(Scaled(QRect(QPoint(), m_designedSize), m_scale).size());
     m_content->installEventFilter(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    // A desktop may tell a switch between light and dark as its colour scheme.
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this, &Window::applyLook);
+#endif
     setCentralWidget(m_content);
     // The window takes exactly the content plus the menu bar, and cannot be
     // resized or maximised.
@@ -33,10 +40,30 @@ Window::Window(const WindowSettings &settings, QWidget *parent)
 
 void Window::createControls(std::span<const ControlRow> table)
 {
+    m_table = table;
     for (const ControlRow &row : table) {
         QObject *control = CreateControl(m_content, row, m_scale, metaObject()->className());
         m_controls.insert(control->objectName(), control);
     }
+}
+
+void Window::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        m_scale = LayoutScale();
+        m_content->setFixedSize(Scaled(QRect(QPoint(), m_designedSize), m_scale).size());
+        applyLook();
+    } else if (event->type() == QEvent::PaletteChange) {
+        applyLook();
+    }
+}
+
+void Window::applyLook()
+{
+    for (const ControlRow &row : m_table)
+        if (auto *widget = qobject_cast<QWidget *>(m_controls.value(QString::fromLatin1(row.name))))
+            ApplyLook(widget, row, m_scale);
 }
 
 bool Window::eventFilter(QObject *watched, QEvent *event)

@@ -33,9 +33,17 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The desktop's palette or font changed while the game runs: every
+    // control takes its colours, or its size and font, anew by the rules it
+    // was made with. Nothing else changes.
+    void changeEvent(QEvent *event) override;
 
 private:
+    void applyLook();
+
     QWidget *m_content;
     qreal m_scale; // of the layout, for the system font
+    QSize m_designedSize;
+    std::span<const ControlRow> m_table;
     QHash<QString, QObject *> m_controls;
 };

@@ -4,17 +4,20 @@
 # Uses apt-get as root, or through sudo otherwise; does nothing when all is there.
 set -euo pipefail
 
-build=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core)
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcanberra-dev
+  fonts-dejavu-core)
 x11=(xvfb xauth imagemagick x11-utils)
+sound=(libcanberra-pulse sound-theme-freedesktop) # the bell through the desktop's sound server
 package=(build-essential debhelper lintian)
 case "${1:-}" in
   run)
-    wanted=("${build[@]}")
+    wanted=("${build[@]}" "${sound[@]}")
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then wanted+=("${x11[@]}"); fi ;;
   install) wanted=("${build[@]}") ;;
-  test) wanted=("${build[@]}" "${x11[@]}" "${package[@]}" xdotool dbus-daemon python3-pyatspi e2fsprogs desktop-file-utils appstream file) ;;
+  test) wanted=("${build[@]}" "${x11[@]}" "${package[@]}" "${sound[@]}" xdotool dbus-daemon python3-pyatspi e2fsprogs
+                desktop-file-utils appstream file pulseaudio pulseaudio-utils weston qt6-wayland) ;;
   bench) wanted=("${build[@]}" "${x11[@]}") ;;
-  package) wanted=("${package[@]}" cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools) ;;
+  package) wanted=("${package[@]}" cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev) ;;
   *) echo "usage: $0 run|test|bench|package|install" >&2; exit 2 ;;
 esac
 

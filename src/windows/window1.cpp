@@ -1,6 +1,7 @@
 // Corvanthelix - the main window: the grid, the sums, the buttons and the scores.
 #include "windows/window1.h"
 
+#include "platform/bell.h"
 #include "platform/datafolder.h"
 #include "platform/focusgrid.h"
 #include "platform/imagewell.h"
@@ -73,7 +74,7 @@ public:
     }
 
     void setTimerMode(int mode) override { m_window->m_timer->setMode(mode); }
-    void beep() override { QApplication::beep(); }
+    void beep() override { SystemBeep(); }
 
 private:
     Window1 *m_window;

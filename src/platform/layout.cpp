@@ -1,6 +1,7 @@
 // Corvanthelix - windows and controls made from layout tables.
 #include "platform/layout.h"
 
+#include "platform/editfieldaccessible.h"
 #include "platform/imagewell.h"
 #include "platform/listbox.h"
 #include "platform/timer.h"
@@ -117,6 +118,7 @@ QPushButton *createPushButton(QWidget *parent, const ControlRow &row, const QStr
 
 QLineEdit *createEditField(QWidget *parent, const ControlRow &row)
 {
+    InstallEditFieldAccessibility();
     auto *field = new QLineEdit(QString::fromUtf8(row.text), parent);
     field->setAlignment(row.alignment);
     return field;

@@ -12,6 +12,7 @@
 #include "windows/window2.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -415,6 +416,29 @@ private slots:
         QCOMPARE(main.scores().sortColumn(), 1);
         QTRY_COMPARE(main.content()->size(), QSize(800, 800));
         QTRY_COMPARE(main.control<QLabel>(Control::TopRowSum)->palette().color(QPalette::WindowText), QColor(0x3C, 0x20, 0xCF));
+    }
+
+    void nameFieldAnswersEveryTextQuestion()
+    {
+        // Qt 6.4's own answer to "the word at the end" never came back.
+        Window1 window;
+        auto *field = window.control<QLineEdit>(Control::NameField);
+        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(field)->textInterface();
+        for (const QString &typed : {QString(), QStringLiteral("Max"), QStringLiteral("Ann Lee. Bo, too!  ")}) {
+            field->setText(typed);
+            for (auto type : {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+                              QAccessible::LineBoundary})
+                for (int offset = 0; offset <= typed.size(); ++offset) {
+                    int start = -1, end = -1;
+                    QString answer = text->textAtOffset(offset, type, &start, &end);
+                    QCOMPARE(answer, typed.mid(start, end - start));
+                    QVERIFY(start <= offset && (offset < end || offset == typed.size()));
+                    answer = text->textBeforeOffset(offset, type, &start, &end);
+                    QCOMPARE(answer, typed.mid(start, end - start));
+                    answer = text->textAfterOffset(offset, type, &start, &end);
+                    QCOMPARE(answer, typed.mid(start, end - start));
+                }
+        }
     }
 
     void editCommandsActOnTheNameFieldOnly()

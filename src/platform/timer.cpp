@@ -5,7 +5,8 @@ Timer::Timer(QObject *parent)
     : QObject(parent)
 {
     m_timer.setTimerType(Qt::CoarseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &Timer::action);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &Timer::tick);
 }
 
 void Timer::setMode(int mode)
@@ -18,16 +19,45 @@ void Timer::setMode(int mode)
 
 void Timer::setPeriod(int milliseconds)
 {
-    if (milliseconds == m_timer.interval())
+    if (milliseconds == m_period)
         return;
-    m_timer.setInterval(milliseconds);
+    m_period = milliseconds;
     apply();
+}
+
+void Timer::sleep()
+{
+    m_asleep = true;
+    m_timer.stop();
+}
+
+void Timer::wake()
+{
+    if (!m_asleep)
+        return;
+    m_asleep = false;
+    armNext();
 }
 
 void Timer::apply()
 {
-    if (m_mode == Off)
+    m_asleep = false;
+    m_since.start();
+    armNext();
+}
+
+void Timer::armNext()
+{
+    if (m_mode == Off || m_period <= 0 || m_asleep) {
         m_timer.stop();
-    else
-        m_timer.start();
+        return;
+    }
+    m_timer.start(int(m_period - m_since.elapsed() % m_period));
+}
+
+void Timer::tick()
+{
+    emit action();
+    if (!m_timer.isActive()) // the handler may have switched the mode, which arms anew
+        armNext();
 }

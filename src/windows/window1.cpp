@@ -130,6 +130,7 @@ void Window1::CreateControls0()
 
 bool Window1::ImageWell_MouseDown(int well, int, int)
 {
+    m_timer->wake();
     return ClickWell(*m_board, selection, well);
 }
 
@@ -139,6 +140,9 @@ void Window1::Timer1_Action()
     WatchTick(*m_board, selection);
     if (watching && m_timer->mode() == Timer::Off)
         announceSolved();
+    // The sums now show the board, and only a click or New Game changes it:
+    // until then the game need not wake.
+    m_timer->sleep();
 }
 
 void Window1::announceSolved()
@@ -163,6 +167,7 @@ void Window1::PushButton1_Action()
 void Window1::PushButton2_Action()
 {
     NewGame(*m_board, selection, m_random);
+    m_timer->wake();
     control<QLineEdit>(Control::NameField)->setAccessibleName(tr("Name"));
 }
 

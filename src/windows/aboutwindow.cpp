@@ -2,6 +2,7 @@
 #include "windows/aboutwindow.h"
 
 #include <QPointer>
+#include <QShortcut>
 
 namespace {
 
@@ -32,6 +33,8 @@ AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     createControls(Controls);
+    // Escape closes it, as its close button does, for a player without a mouse.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     SetControlText(control<QWidget>(QLatin1String(Text)),
                    QStringLiteral("Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\n") + tr("A hidden-number puzzle, made with Qt."));
 }

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -68,6 +69,8 @@ Window2::Window2()
     createControls(Controls);
     connect(control<QPushButton>(QLatin1String(BackButton)), &QPushButton::clicked, this,
             &Window2::PushButton1_Action);
+    // Escape leaves, as Back does: the window has no close button to reach.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &Window2::PushButton1_Action);
 }
 
 void Window2::PushButton1_Action()

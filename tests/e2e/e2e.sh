@@ -80,6 +80,9 @@ check "Instructions hides the main window and shows the instructions" within 20 
 xdotool windowfocus --sync "$(window Instructions)" 2>/dev/null
 xdotool key Return
 check "Return presses Back: the main window returns, the instructions go" within 20 swapped Instructions Corvanthelix
+click 212 415
+within 20 shown Instructions && xdotool windowfocus --sync "$(window Instructions)" 2>/dev/null && xdotool key Escape
+check "so does Escape" within 20 swapped Instructions Corvanthelix
 
 choose_about() {
   xdotool windowfocus --sync "$(window Corvanthelix)" 2>/dev/null

@@ -480,8 +480,9 @@ private slots:
         first->showMinimized(); // About brings it back
         about->trigger();
         QVERIFY(!first->isMinimized());
+        QVERIFY(QTest::qWaitForWindowActive(first));
         const QPointer<AboutWindow> closed = first;
-        first->close(); // and is gone: the next About makes a new one
+        QTest::keyClick(first, Qt::Key_Escape); // closes it, and it is gone: the next About makes a new one
         QTRY_VERIFY(!closed);
     }
 };

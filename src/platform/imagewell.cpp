@@ -1,13 +1,14 @@
 // Corvanthelix - a control that shows one picture and reports mouse-downs.
 #include "platform/imagewell.h"
 
+#include "platform/layout.h"
 #include "platform/picture.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
+#include <algorithm>
 
 namespace {
 
@@ -83,7 +84,32 @@ void ImageWell::press()
 
 void ImageWell::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
+    if (!showsFocusFrame()) {
+        QPainter painter(this);
+        paintWell(painter);
+        return;
+    }
+    // The focus frame: two pixels around the tile, each made black or white,
+    // whichever differs more from what it covers, so every one changes by
+    // 4.5:1 or more on any palette, over the window and the tile's edge
+    // alike (the style's dotted line changed them by 1.7:1 at most).
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    {
+        QPainter painter(&image);
+        paintWell(painter);
+    }
+    const int ring = qRound(2 * ratio * std::max<qreal>(m_scale, 1.0));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (std::min({x, y, image.width() - 1 - x, image.height() - 1 - y}) < ring)
+                image.setPixelColor(x, y, RelativeLuminance(image.pixelColor(x, y)) > 0.179 ? Qt::black : Qt::white);
+    QPainter(this).drawImage(0, 0, image);
+}
+
+void ImageWell::paintWell(QPainter &painter) const
+{
     painter.fillRect(rect(), palette().window());
     if (m_picture) {
         // The sharp copy serves a larger scale as it serves a denser screen.
@@ -93,12 +119,6 @@ void ImageWell::paintEvent(QPaintEvent *)
         const QSize size = (QSizeF(m_picture->size()) * m_scale).toSize();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, m_scale != 1.0);
         painter.drawImage(QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size), image);
-    }
-    if (showsFocusFrame()) {
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.backgroundColor = palette().color(QPalette::Window);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
     }
 }
 

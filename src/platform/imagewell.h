@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class Picture;
+class QPainter;
 
 // A well with a handler for mouse-down is a button to keyboard and screen
 // reader players too: Space or Return on it, or a screen reader's press
@@ -39,6 +40,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // The background and the picture, without the focus frame.
+    void paintWell(QPainter &painter) const;
+
     const Picture *m_picture = nullptr;
     qreal m_scale = 1.0;
     bool m_keyboardFocus = false;

@@ -37,16 +37,10 @@ QFont fontOf(const ControlRow &row, qreal scale)
     return font;
 }
 
-// WCAG's relative luminance and contrast ratio.
-double luminance(const QColor &color)
-{
-    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
-}
-
+// WCAG's contrast ratio.
 double contrast(const QColor &a, const QColor &b)
 {
-    const double la = luminance(a), lb = luminance(b);
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
@@ -133,6 +127,12 @@ QObject *createTimer(QWidget *parent, const ControlRow &row)
 }
 
 } // namespace
+
+double RelativeLuminance(const QColor &color)
+{
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
 
 qreal LayoutScale()
 {

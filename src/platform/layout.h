@@ -6,6 +6,7 @@
 #include <QString>
 
 class Picture;
+class QColor;
 class QObject;
 class QWidget;
 
@@ -43,6 +44,9 @@ struct WindowSettings
     bool closeButton;
     bool minimiseButton;
 };
+
+// WCAG 2's relative luminance of a colour, 0 for black to 1 for white.
+double RelativeLuminance(const QColor &color);
 
 // The layout tables are drawn for the system font Qt's own theme gives on
 // Debian: Sans Serif at 9 points. A larger system font grows each window and

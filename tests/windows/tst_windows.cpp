@@ -86,13 +86,18 @@ double luminance(const QColor &c)
     return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 
+double contrast(const QColor &one, const QColor &other)
+{
+    const double a = luminance(one), b = luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
 QString contrastFault(const QWidget *widget, QPalette::ColorRole text, QPalette::ColorRole background)
 {
     // A label draws no background of its own: the window's shows behind it.
     const QWidget *behind = qobject_cast<const QLabel *>(widget) ? widget->parentWidget() : widget;
-    const double a = luminance(widget->palette().color(QPalette::Active, text));
-    const double b = luminance(behind->palette().color(QPalette::Active, background));
-    const double ratio = (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    const double ratio = contrast(widget->palette().color(QPalette::Active, text),
+                                  behind->palette().color(QPalette::Active, background));
     const QFont font = widget->font();
     const double needed = font.pointSizeF() >= 18 || (font.bold() && font.pointSizeF() >= 14) ? 3.0 : 4.5;
     return ratio >= needed ? QString() : QStringLiteral("%1: %2:1").arg(widget->objectName()).arg(ratio, 0, 'f', 2);
@@ -291,16 +296,26 @@ private slots:
         Window1 window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        solve(window); // everything enabled
+        QWidget *well = window.control<QWidget>(QLatin1String(Window1::Wells[1]));
+        const QImage unfocused = well->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // from the top-left tile
+        // The focus frame: two pixels around the tile, each changed by 3:1 or more.
+        const QImage focused = well->grab().toImage();
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (std::min({x, y, focused.width() - 1 - x, focused.height() - 1 - y}) < 2)
+                    QVERIFY2(contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3.0,
+                             qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        solve(window); // everything enabled
         QStringList chain;
         for (int stop = 0; stop < 7; ++stop) {
             chain << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(chain, (QStringList{Window1::Wells[1], Window1::InstructionsButton, ControlName(Control::NewGame),
-                                     ControlName(Control::ScoreTable), ControlName(Control::EnterScore),
-                                     ControlName(Control::NameField), Window1::Wells[1]}));
+        // Solved, a keyboard player is taken to the name field; Tab goes round from there.
+        QCOMPARE(chain, (QStringList{ControlName(Control::NameField), Window1::Wells[1], Window1::InstructionsButton,
+                                     ControlName(Control::NewGame), ControlName(Control::ScoreTable),
+                                     ControlName(Control::EnterScore), ControlName(Control::NameField)}));
         auto *list = find<ListBox>(&window, Control::ScoreTable);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_2, Qt::ControlModifier);

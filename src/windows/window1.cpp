@@ -120,7 +120,7 @@ void Window1::CreateControls0()
 
     // Keyboard play: the grid is one Tab stop and has the focus at the start;
     // Return in the name field presses Enter Score.
-    new FocusGrid(QList<QWidget *>(m_wells.begin(), m_wells.end()), 3, this);
+    m_grid = new FocusGrid(QList<QWidget *>(m_wells.begin(), m_wells.end()), 3, this);
     m_wells[0]->setFocus();
     connect(control<QLineEdit>(Control::NameField), &QLineEdit::returnPressed, enter, [enter] {
         if (enter->isEnabled())
@@ -166,9 +166,15 @@ void Window1::PushButton1_Action()
 
 void Window1::PushButton2_Action()
 {
+    // The button disables itself, and Qt passes its focus on to the name
+    // field. A player on the keyboard or a screen reader goes on with the new
+    // board instead; a mouse player's focus moves as it always has.
+    const bool keyboard = QAccessible::isActive() || testAttribute(Qt::WA_KeyboardFocusChange);
     NewGame(*m_board, selection, m_random);
     m_timer->wake();
     control<QLineEdit>(Control::NameField)->setAccessibleName(tr("Name"));
+    if (keyboard)
+        m_grid->current()->setFocus(Qt::TabFocusReason);
 }
 
 void Window1::ListBox1_Open()

@@ -15,6 +15,7 @@
 #include <memory>
 #include <thread>
 
+class FocusGrid;
 class ImageWell;
 class Timer;
 
@@ -92,6 +93,7 @@ private:
     class OnScreen;
 
     std::array<ImageWell *, 9> m_wells = {};
+    FocusGrid *m_grid = nullptr; // the wells as one stop of the Tab chain
     Timer *m_timer = nullptr;
     std::unique_ptr<Board> m_board;
     ScoreTable m_scores;

@@ -324,6 +324,9 @@ private slots:
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(window.scores().rowCount(), 1);
         QCOMPARE(cell(window, 0, 1), QStringLiteral("7"));
+        QTest::keyClick(list, Qt::Key_Tab, Qt::ShiftModifier); // to New Game, which Space presses
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget()->objectName(), Window1::Wells[1]); // back on the board
     }
 
     void scoreTableScrollsToEveryRow()

@@ -172,10 +172,6 @@ Grund: %2</translation>
 <context>
     <name>Window1</name>
     <message>
-        <source>Solved in %1 steps. Name</source>
-        <translation>Gelöst in %1 Zügen. Name</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -338,6 +334,13 @@ Grund: %2</translation>
     <message>
         <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
         <translation>Es ist nicht genug Speicher frei, um die Ergebnistabelle zu sortieren oder zu durchsuchen, darum bleibt sie, wie sie war.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n steps. Name</source>
+        <translation>
+            <numerusform>Gelöst in %n Zug. Name</numerusform>
+            <numerusform>Gelöst in %n Zügen. Name</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -172,10 +172,6 @@ Motivo: %2</translation>
 <context>
     <name>Window1</name>
     <message>
-        <source>Solved in %1 steps. Name</source>
-        <translation>Resuelto en %1 movimientos. Nombre</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Nombre</translation>
     </message>
@@ -338,6 +334,13 @@ Motivo: %2</translation>
     <message>
         <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
         <translation>No hay memoria suficiente para ordenar o buscar en la tabla de puntuaciones, así que se queda como estaba.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n steps. Name</source>
+        <translation>
+            <numerusform>Resuelto en %n movimiento. Nombre</numerusform>
+            <numerusform>Resuelto en %n movimientos. Nombre</numerusform>
+        </translation>
     </message>
 </context>
 <context>

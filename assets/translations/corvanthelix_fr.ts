@@ -172,10 +172,6 @@ Raison : %2</translation>
 <context>
     <name>Window1</name>
     <message>
-        <source>Solved in %1 steps. Name</source>
-        <translation>Résolu en %1 coups. Nom</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>Nom</translation>
     </message>
@@ -338,6 +334,13 @@ Raison : %2</translation>
     <message>
         <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
         <translation>Il n’y a pas assez de mémoire pour trier ou parcourir le tableau des scores ; il reste donc tel quel.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n steps. Name</source>
+        <translation>
+            <numerusform>Résolu en %n coup. Nom</numerusform>
+            <numerusform>Résolu en %n coups. Nom</numerusform>
+        </translation>
     </message>
 </context>
 <context>

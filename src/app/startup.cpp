@@ -109,11 +109,15 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 void LoadTranslations(QCoreApplication &app)
 {
     // The first of the player's languages that the game speaks, and Qt's own
-    // texts in it; English is the game's own and needs nothing loaded.
+    // texts in it; English is the game's own and needs only its plural forms.
     for (const QString &name : QLocale::system().uiLanguages()) {
         const QLocale language(name);
-        if (language.language() == QLocale::English || language.language() == QLocale::C)
+        if (language.language() == QLocale::English || language.language() == QLocale::C) {
+            auto *plurals = new QTranslator(&app);
+            if (plurals->load(QStringLiteral(":/i18n/corvanthelix_en.qm")))
+                app.installTranslator(plurals);
             return;
+        }
         auto *own = new QTranslator(&app);
         if (!own->load(language, QStringLiteral("corvanthelix"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
             delete own;

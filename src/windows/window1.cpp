@@ -6,6 +6,7 @@
 #include "platform/focusgrid.h"
 #include "platform/imagewell.h"
 #include "platform/listbox.h"
+#include "platform/textnumbers.h"
 #include "platform/timer.h"
 #include "puzzle/newgame.h"
 #include "puzzle/solvedwatch.h"
@@ -152,7 +153,7 @@ void Window1::announceSolved()
     // to the name field, whose name now says the board is solved. A mouse
     // player's focus stays where it was.
     auto *field = control<QLineEdit>(Control::NameField);
-    field->setAccessibleName(tr("Solved in %1 steps. Name").arg(m_board->text(Control::StepCounter)));
+    field->setAccessibleName(tr("Solved in %n steps. Name", nullptr, int(Val(m_board->text(Control::StepCounter)))));
     const auto *well = qobject_cast<const ImageWell *>(QApplication::focusWidget());
     if (QAccessible::isActive() || testAttribute(Qt::WA_KeyboardFocusChange) || (well && well->showsFocusFrame()))
         field->setFocus(Qt::OtherFocusReason);

@@ -133,9 +133,8 @@ export XDG_DATA_HOME=$work/data
 # With no thread to be had, a big score file is read on the game's own thread.
 cp "$game" "$work/limited" && chmod 755 "$work" && printf 'Big,1\n%.0s' $(seq 200000) >"$work/Corvanthelix.txt"
 as_user=() && [ "$(id -u)" -eq 0 ] && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-threadless() { # command...: becomes it, with one task allowed its user
-  XDG_DATA_HOME=$work QT_QPA_PLATFORM=offscreen exec "${as_user[@]}" bash -c 'ulimit -u 1 && exec "$@"' - "$@"
-}
+# threadless COMMAND...: becomes the command, with one task allowed its user
+threadless() { XDG_DATA_HOME=$work QT_QPA_PLATFORM=offscreen exec "${as_user[@]}" bash -c 'ulimit -u 1 && exec "$@"' - "$@"; }
 if ! (threadless bash -c 'sleep 0 & wait') 2>/dev/null; then
   threadless "$work/limited" 2>>"$out/game.log" &
   game_pid=$! && sleep 3

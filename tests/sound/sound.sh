@@ -18,20 +18,16 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL=C.UTF-8
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME LANGUAGE
 mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir "$XDG_DATA_HOME"
 pulseaudio --daemonize=no --exit-idle-time=-1 -n --use-pid-file=no --disable-shm=yes \
-  --load="module-native-protocol-unix socket=$work/sound-server auth-anonymous=1" --load=module-null-sink 2>"$work/pulse.log" &
-pulse_pid=$!
-/usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
-bus_pid=$!
+  --load="module-native-protocol-unix socket=$work/sound-server auth-anonymous=1" --load=module-null-sink 2>"$work/pulse.log" & pulse_pid=$!
+/usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null & bus_pid=$!
 for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 check "the sound server answers" bash -c 'pactl info >/dev/null'
-pactl subscribe >"$work/events" 2>&1 &
-events_pid=$!
+pactl subscribe >"$work/events" 2>&1 & events_pid=$!
 sounds() { grep -c "'new' on sink-input" "$work/events"; }
 
 start_xvfb "$work" 1280x1024
 XDG_RUNTIME_DIR="$work/run" weston --backend=headless-backend.so --socket=wayland-test --idle-time=0 \
-  >"$work/weston.log" 2>&1 &
-weston_pid=$!
+  >"$work/weston.log" 2>&1 & weston_pid=$!
 for _ in $(seq 50); do [ -S "$work/run/wayland-test" ] && break; sleep 0.1; done
 
 for platform in xcb wayland; do

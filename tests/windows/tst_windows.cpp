@@ -464,6 +464,16 @@ private slots:
         }
     }
 
+    void solvedSaysItsStepsInPluralFormsToo()
+    {
+        for (auto [language, steps, said] : {std::tuple("en", 1, "Solved in 1 step. Name"), {"en", 6, "Solved in 6 steps. Name"},
+                                             {"fr", 0, "Résolu en 0 coup. Nom"}, {"de", 1, "Gelöst in 1 Zug. Name"}}) {
+            QTranslator translation; // English too, for its plural forms
+            QVERIFY(translation.load(QLocale(language), "corvanthelix", "_", ":/i18n") && QCoreApplication::installTranslator(&translation));
+            QCOMPARE(QCoreApplication::translate("Window1", "Solved in %n steps. Name", nullptr, steps), QString::fromUtf8(said));
+        }
+    }
+
     void editCommandsActOnTheNameFieldOnly()
     {
         Window1 window;

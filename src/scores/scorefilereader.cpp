@@ -77,7 +77,9 @@ void readLines(int fd, size_t size, ScoreRows &rows, const std::atomic_bool *sto
     // rows point into it. Only a line that is too long is cut out again.
     constexpr size_t Block = size_t(1) << 20;
     std::string &text = rows.buffer();
-    text.reserve(size + 1);
+    // Room for the scores entered later, so that adding one does not move
+    // the whole buffer (and make the index of names over it anew).
+    text.reserve(size + 1 + (size_t(1) << 16));
     LineEnds ends(text);
     size_t lineStart = 0;  // where the line being read begins
     size_t scanned = 0;    // how far line endings have been looked for

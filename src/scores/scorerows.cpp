@@ -110,13 +110,6 @@ void ScoreRows::appendFromBuffer(std::string_view name, std::string_view score)
     push(quint64(name.data() - m_text.data()), name, score);
 }
 
-void ScoreRows::append(const QString &name, const QString &score)
-{
-    const QByteArray nameUtf8 = name.toUtf8(), scoreUtf8 = score.toUtf8();
-    append(std::string_view(nameUtf8.constData(), size_t(nameUtf8.size())),
-           std::string_view(scoreUtf8.constData(), size_t(scoreUtf8.size())));
-}
-
 void ScoreRows::append(const ScoreRows &other)
 {
     if (other.empty())

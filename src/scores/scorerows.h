@@ -32,7 +32,6 @@ public:
     // Adds a row for a name and a score that lie in the buffer with exactly
     // one byte between them.
     void appendFromBuffer(std::string_view name, std::string_view score);
-    void append(const QString &name, const QString &score);
     // Adds copies of all of other's rows at the end of this.
     void append(const ScoreRows &other);
     // Makes room for that many more rows with that much text in all, so that

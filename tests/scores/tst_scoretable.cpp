@@ -103,7 +103,7 @@ private slots:
                 ScoreRows rows;
                 for (int i = 0; i < count; ++i) {
                     added.append(newRow());
-                    rows.append(added.last()[0], added.last()[1]);
+                    rows.append(added.last()[0].toStdString(), added.last()[1].toStdString());
                 }
                 QVERIFY(table.addLoadedRows(std::move(rows)));
                 expected = added + expected;

@@ -4,17 +4,21 @@
 #include "platform/picture.h"
 #include "platform/pictures.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+
 const std::array<Line, 8> &Lines()
 {
     static constexpr std::array<Line, 8> lines = {{
-        {{1, 2, 3}, Control::TopRowSum},
-        {{4, 5, 6}, Control::MiddleRowSum},
-        {{7, 8, 9}, Control::BottomRowSum},
-        {{3, 6, 9}, Control::RightColumnSum},
-        {{2, 5, 8}, Control::MiddleColumnSum},
-        {{1, 4, 7}, Control::LeftColumnSum},
-        {{7, 5, 3}, Control::RisingDiagonalSum},
-        {{1, 5, 9}, Control::FallingDiagonalSum},
+        {{1, 2, 3}, Control::TopRowSum, 6, QT_TRANSLATE_NOOP("Line", "top row")},
+        {{4, 5, 6}, Control::MiddleRowSum, 15, QT_TRANSLATE_NOOP("Line", "middle row")},
+        {{7, 8, 9}, Control::BottomRowSum, 24, QT_TRANSLATE_NOOP("Line", "bottom row")},
+        {{3, 6, 9}, Control::RightColumnSum, 18, QT_TRANSLATE_NOOP("Line", "right column")},
+        {{2, 5, 8}, Control::MiddleColumnSum, 15, QT_TRANSLATE_NOOP("Line", "middle column")},
+        {{1, 4, 7}, Control::LeftColumnSum, 12, QT_TRANSLATE_NOOP("Line", "left column")},
+        {{7, 5, 3}, Control::RisingDiagonalSum, 15, QT_TRANSLATE_NOOP("Line", "rising diagonal")},
+        {{1, 5, 9}, Control::FallingDiagonalSum, 15, QT_TRANSLATE_NOOP("Line", "falling diagonal")},
     }};
     return lines;
 }
@@ -69,4 +73,39 @@ void RefreshLineSums(Board &board)
             sum += board.picture(well)->verticalResolution();
         board.setText(line.sum, sumText(sum - 3 * 70));
     }
+}
+
+namespace {
+
+// Well 0 stands for the whole board. Rows top to bottom, columns left to
+// right, then the falling and the rising diagonal, each sum beside its target.
+QString spoken(const Board &board, int well)
+{
+    static constexpr int order[] = {0, 1, 2, 5, 4, 3, 7, 6};
+    QStringList parts;
+    for (int index : order) {
+        const Line &line = Lines()[index];
+        if (well && std::find(line.wells.begin(), line.wells.end(), well) == line.wells.end())
+            continue;
+        const QString sum = board.text(line.sum);
+        if (sum.isEmpty())
+            return {};
+        //: A line's name, its sum as it stands and the sum it asks for: "top row 13 of 6"
+        parts << QCoreApplication::translate("Line", "%1 %2 of %3")
+                     .arg(QCoreApplication::translate("Line", line.spokenName), sum, QString::number(line.target));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString LinesThrough(const Board &board, int well)
+{
+    Q_ASSERT(well >= 1 && well <= 9);
+    return spoken(board, well);
+}
+
+QString AllLines(const Board &board)
+{
+    return spoken(board, 0);
 }

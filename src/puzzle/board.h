@@ -46,11 +46,14 @@ public:
     virtual void beep() = 0;
 };
 
-// A line of three wells, with its blue sum label.
+// A line of three wells, with its blue sum label, the sum its red label asks
+// for, and its name as a screen reader says it (translated in context "Line").
 struct Line
 {
     std::array<int, 3> wells;
     Control sum;
+    qint32 target;
+    const char *spokenName;
 };
 
 // The eight lines in the order the sums are refreshed: rows top to bottom,
@@ -69,6 +72,14 @@ void LayTile(Board &board, int well, qint32 n);
 
 // Rewrites all eight blue sums from the wells, every label every time.
 void RefreshLineSums(Board &board);
+
+// How the lines through a well stand against their targets, as a screen
+// reader player hears them: "top row 13 of 6, left column 22 of 12, falling
+// diagonal 18 of 15". Read from the sums on screen, so empty before the
+// watch's first tick, as they are.
+QString LinesThrough(const Board &board, int well);
+// The same for the whole board, rows, then columns, then diagonals.
+QString AllLines(const Board &board);
 
 // Hidden numbers of the opening board, wells 1 to 9: 9 1 3 / 7 4 2 / 6 8 5.
 inline constexpr std::array<qint32, 9> OpeningArrangement = {9, 1, 3, 7, 4, 2, 6, 8, 5};

@@ -5,21 +5,11 @@
 #include "puzzle/board.h"
 #include "puzzle/interchange.h"
 
-#include <array>
 
 bool SumsShowSolved(const Board &board)
 {
-    static const std::array<std::pair<Control, QString>, 7> expected = {{
-        {Control::TopRowSum, QStringLiteral("6")},
-        {Control::MiddleRowSum, QStringLiteral("15")},
-        {Control::BottomRowSum, QStringLiteral("24")},
-        {Control::RightColumnSum, QStringLiteral("18")},
-        {Control::MiddleColumnSum, QStringLiteral("15")},
-        {Control::LeftColumnSum, QStringLiteral("12")},
-        {Control::FallingDiagonalSum, QStringLiteral("15")},
-    }};
-    for (const auto &[label, text] : expected)
-        if (board.text(label) != text)
+    for (const Line &line : Lines())
+        if (line.sum != Control::RisingDiagonalSum && board.text(line.sum) != QString::number(line.target))
             return false;
     return true;
 }

@@ -127,6 +127,33 @@ private slots:
         QCOMPARE(board.text(Control::RisingDiagonalSum), QStringLiteral("15"));
     }
 
+    // What a screen reader player hears of the lines: each sum with its own
+    // target, and only the lines through the tile. Well 0 is the whole board.
+    void spokenLines_data()
+    {
+        QTest::addColumn<int>("well");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("corner") << 1 << "top row 13 of 6, left column 22 of 12, falling diagonal 18 of 15";
+        QTest::newRow("other corner") << 3 << "top row 13 of 6, right column 10 of 18, rising diagonal 13 of 15";
+        QTest::newRow("edge") << 8 << "bottom row 19 of 24, middle column 13 of 15";
+        QTest::newRow("centre") << 5
+                                << "middle row 13 of 15, middle column 13 of 15, falling diagonal 18 of 15, rising diagonal 13 of 15";
+        QTest::newRow("board") << 0
+                               << "top row 13 of 6, middle row 13 of 15, bottom row 19 of 24, left column 22 of 12, "
+                                  "middle column 13 of 15, right column 10 of 18, falling diagonal 18 of 15, rising diagonal 13 of 15";
+    }
+
+    void spokenLines()
+    {
+        QFETCH(int, well);
+        QFETCH(QString, heard);
+        MemoryBoard board;
+        const auto spoken = [&] { return well ? LinesThrough(board, well) : AllLines(board); };
+        QCOMPARE(spoken(), QString()); // the sums are empty until the first tick
+        RefreshLineSums(board);
+        QCOMPARE(spoken(), heard);
+    }
+
     void unsolvedTickOnlyRefreshes()
     {
         // An interchange that solves, undone before the tick; and a pending choice.

@@ -15,7 +15,7 @@ case "${1:-}" in
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then wanted+=("${x11[@]}"); fi ;;
   install) wanted=("${build[@]}") ;;
   test) wanted=("${build[@]}" "${x11[@]}" "${package[@]}" "${sound[@]}" xdotool dbus-daemon python3-pyatspi e2fsprogs
-                desktop-file-utils appstream file pulseaudio pulseaudio-utils weston qt6-wayland) ;;
+                desktop-file-utils appstream file pulseaudio pulseaudio-utils weston qt6-wayland orca metacity) ;;
   bench) wanted=("${build[@]}" "${x11[@]}") ;;
   package) wanted=("${package[@]}" cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev) ;;
   *) echo "usage: $0 run|test|bench|package|install" >&2; exit 2 ;;

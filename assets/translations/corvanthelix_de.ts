@@ -54,6 +54,46 @@
     </message>
 </context>
 <context>
+    <name>Line</name>
+    <message>
+        <source>top row</source>
+        <translation>obere Zeile</translation>
+    </message>
+    <message>
+        <source>middle row</source>
+        <translation>mittlere Zeile</translation>
+    </message>
+    <message>
+        <source>bottom row</source>
+        <translation>untere Zeile</translation>
+    </message>
+    <message>
+        <source>right column</source>
+        <translation>rechte Spalte</translation>
+    </message>
+    <message>
+        <source>middle column</source>
+        <translation>mittlere Spalte</translation>
+    </message>
+    <message>
+        <source>left column</source>
+        <translation>linke Spalte</translation>
+    </message>
+    <message>
+        <source>rising diagonal</source>
+        <translation>steigende Diagonale</translation>
+    </message>
+    <message>
+        <source>falling diagonal</source>
+        <translation>fallende Diagonale</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <extracomment>A line&apos;s name, its sum as it stands and the sum it asks for: &quot;top row 13 of 6&quot;</extracomment>
+        <translation>%1 %2 von %3</translation>
+    </message>
+</context>
+<context>
     <name>ListBox</name>
     <message>
         <source>Sort</source>
@@ -292,10 +332,6 @@ Grund: %2</translation>
         <translation>Anzahl der Züge:</translation>
     </message>
     <message>
-        <source>Number of steps</source>
-        <translation>Anzahl der Züge</translation>
-    </message>
-    <message>
         <source>Instructions</source>
         <translation>Anleitung</translation>
     </message>
@@ -335,11 +371,49 @@ Grund: %2</translation>
         <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
         <translation>Es ist nicht genug Speicher frei, um die Ergebnistabelle zu sortieren oder zu durchsuchen, darum bleibt sie, wie sie war.</translation>
     </message>
+    <message>
+        <source>Picked.</source>
+        <translation>Gewählt.</translation>
+    </message>
     <message numerus="yes">
-        <source>Solved in %n steps. Name</source>
+        <source>Solved in %n steps.</source>
         <translation>
-            <numerusform>Gelöst in %n Zug. Name</numerusform>
-            <numerusform>Gelöst in %n Zügen. Name</numerusform>
+            <numerusform>Gelöst in %n Zug.</numerusform>
+            <numerusform>Gelöst in %n Zügen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps.</source>
+        <translation>
+            <numerusform>%n Zug.</numerusform>
+            <numerusform>%n Züge.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New board dealt.</source>
+        <translation>Neues Brett gelegt.</translation>
+    </message>
+    <message>
+        <source>Removed %1. Now at %2.</source>
+        <translation>%1 entfernt. Jetzt bei %2.</translation>
+    </message>
+    <message>
+        <source>Removed %1. The table is empty.</source>
+        <translation>%1 entfernt. Die Tabelle ist leer.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending.</source>
+        <translation>Nach %1 sortiert, aufsteigend.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending.</source>
+        <translation>Nach %1 sortiert, absteigend.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Score entered: %1 with %n steps.</source>
+        <translation>
+            <numerusform>Ergebnis eingetragen: %1 mit %n Zug.</numerusform>
+            <numerusform>Ergebnis eingetragen: %1 mit %n Zügen.</numerusform>
         </translation>
     </message>
 </context>

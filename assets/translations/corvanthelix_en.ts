@@ -4,10 +4,24 @@
 <context>
     <name>Window1</name>
     <message numerus="yes">
-        <source>Solved in %n steps. Name</source>
+        <source>Solved in %n steps.</source>
         <translation>
-            <numerusform>Solved in %n step. Name</numerusform>
-            <numerusform>Solved in %n steps. Name</numerusform>
+            <numerusform>Solved in %n step.</numerusform>
+            <numerusform>Solved in %n steps.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps.</source>
+        <translation>
+            <numerusform>%n step.</numerusform>
+            <numerusform>%n steps.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Score entered: %1 with %n steps.</source>
+        <translation>
+            <numerusform>Score entered: %1 with %n step.</numerusform>
+            <numerusform>Score entered: %1 with %n steps.</numerusform>
         </translation>
     </message>
 </context>

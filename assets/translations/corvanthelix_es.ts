@@ -54,6 +54,46 @@
     </message>
 </context>
 <context>
+    <name>Line</name>
+    <message>
+        <source>top row</source>
+        <translation>fila superior</translation>
+    </message>
+    <message>
+        <source>middle row</source>
+        <translation>fila central</translation>
+    </message>
+    <message>
+        <source>bottom row</source>
+        <translation>fila inferior</translation>
+    </message>
+    <message>
+        <source>right column</source>
+        <translation>columna derecha</translation>
+    </message>
+    <message>
+        <source>middle column</source>
+        <translation>columna central</translation>
+    </message>
+    <message>
+        <source>left column</source>
+        <translation>columna izquierda</translation>
+    </message>
+    <message>
+        <source>rising diagonal</source>
+        <translation>diagonal ascendente</translation>
+    </message>
+    <message>
+        <source>falling diagonal</source>
+        <translation>diagonal descendente</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <extracomment>A line&apos;s name, its sum as it stands and the sum it asks for: &quot;top row 13 of 6&quot;</extracomment>
+        <translation>%1 %2 de %3</translation>
+    </message>
+</context>
+<context>
     <name>ListBox</name>
     <message>
         <source>Sort</source>
@@ -292,10 +332,6 @@ Motivo: %2</translation>
         <translation>Movimientos:</translation>
     </message>
     <message>
-        <source>Number of steps</source>
-        <translation>Movimientos</translation>
-    </message>
-    <message>
         <source>Instructions</source>
         <translation>Reglas</translation>
     </message>
@@ -335,11 +371,49 @@ Motivo: %2</translation>
         <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
         <translation>No hay memoria suficiente para ordenar o buscar en la tabla de puntuaciones, así que se queda como estaba.</translation>
     </message>
+    <message>
+        <source>Picked.</source>
+        <translation>Elegida.</translation>
+    </message>
     <message numerus="yes">
-        <source>Solved in %n steps. Name</source>
+        <source>Solved in %n steps.</source>
         <translation>
-            <numerusform>Resuelto en %n movimiento. Nombre</numerusform>
-            <numerusform>Resuelto en %n movimientos. Nombre</numerusform>
+            <numerusform>Resuelto en %n movimiento.</numerusform>
+            <numerusform>Resuelto en %n movimientos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps.</source>
+        <translation>
+            <numerusform>%n movimiento.</numerusform>
+            <numerusform>%n movimientos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New board dealt.</source>
+        <translation>Nuevo tablero repartido.</translation>
+    </message>
+    <message>
+        <source>Removed %1. Now at %2.</source>
+        <translation>%1 eliminado. Ahora en %2.</translation>
+    </message>
+    <message>
+        <source>Removed %1. The table is empty.</source>
+        <translation>%1 eliminado. La tabla está vacía.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending.</source>
+        <translation>Ordenado por %1, ascendente.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending.</source>
+        <translation>Ordenado por %1, descendente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Score entered: %1 with %n steps.</source>
+        <translation>
+            <numerusform>Puntuación registrada: %1 con %n movimiento.</numerusform>
+            <numerusform>Puntuación registrada: %1 con %n movimientos.</numerusform>
         </translation>
     </message>
 </context>

@@ -54,6 +54,46 @@
     </message>
 </context>
 <context>
+    <name>Line</name>
+    <message>
+        <source>top row</source>
+        <translation>ligne du haut</translation>
+    </message>
+    <message>
+        <source>middle row</source>
+        <translation>ligne du milieu</translation>
+    </message>
+    <message>
+        <source>bottom row</source>
+        <translation>ligne du bas</translation>
+    </message>
+    <message>
+        <source>right column</source>
+        <translation>colonne de droite</translation>
+    </message>
+    <message>
+        <source>middle column</source>
+        <translation>colonne du milieu</translation>
+    </message>
+    <message>
+        <source>left column</source>
+        <translation>colonne de gauche</translation>
+    </message>
+    <message>
+        <source>rising diagonal</source>
+        <translation>diagonale montante</translation>
+    </message>
+    <message>
+        <source>falling diagonal</source>
+        <translation>diagonale descendante</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <extracomment>A line&apos;s name, its sum as it stands and the sum it asks for: &quot;top row 13 of 6&quot;</extracomment>
+        <translation>%1 %2 sur %3</translation>
+    </message>
+</context>
+<context>
     <name>ListBox</name>
     <message>
         <source>Sort</source>
@@ -292,10 +332,6 @@ Raison : %2</translation>
         <translation>Nombre de coups&#x202f;:</translation>
     </message>
     <message>
-        <source>Number of steps</source>
-        <translation>Nombre de coups</translation>
-    </message>
-    <message>
         <source>Instructions</source>
         <translation>Règles</translation>
     </message>
@@ -335,11 +371,49 @@ Raison : %2</translation>
         <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
         <translation>Il n’y a pas assez de mémoire pour trier ou parcourir le tableau des scores ; il reste donc tel quel.</translation>
     </message>
+    <message>
+        <source>Picked.</source>
+        <translation>Choisie.</translation>
+    </message>
     <message numerus="yes">
-        <source>Solved in %n steps. Name</source>
+        <source>Solved in %n steps.</source>
         <translation>
-            <numerusform>Résolu en %n coup. Nom</numerusform>
-            <numerusform>Résolu en %n coups. Nom</numerusform>
+            <numerusform>Résolu en %n coup.</numerusform>
+            <numerusform>Résolu en %n coups.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps.</source>
+        <translation>
+            <numerusform>%n coup.</numerusform>
+            <numerusform>%n coups.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New board dealt.</source>
+        <translation>Nouvelle grille distribuée.</translation>
+    </message>
+    <message>
+        <source>Removed %1. Now at %2.</source>
+        <translation>%1 supprimé. Maintenant sur %2.</translation>
+    </message>
+    <message>
+        <source>Removed %1. The table is empty.</source>
+        <translation>%1 supprimé. Le tableau est vide.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending.</source>
+        <translation>Trié par %1, croissant.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending.</source>
+        <translation>Trié par %1, décroissant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Score entered: %1 with %n steps.</source>
+        <translation>
+            <numerusform>Score inscrit : %1 en %n coup.</numerusform>
+            <numerusform>Score inscrit : %1 en %n coups.</numerusform>
         </translation>
     </message>
 </context>

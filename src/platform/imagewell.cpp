@@ -23,6 +23,13 @@ public:
         return static_cast<ImageWell *>(widget())->isPressable() ? QAccessible::Button : QAccessible::Graphic;
     }
 
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checked = static_cast<ImageWell *>(widget())->isChecked();
+        return state;
+    }
+
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();
@@ -70,6 +77,17 @@ void ImageWell::setScale(qreal scale)
 {
     m_scale = scale;
     update();
+}
+
+void ImageWell::setChecked(bool checked)
+{
+    if (checked == m_checked)
+        return;
+    m_checked = checked;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 bool ImageWell::isPressable() const

@@ -23,6 +23,9 @@ public:
     void setScale(qreal scale);
 
     bool isPressable() const;
+    // Checked is told to assistive technology only: the picture stays as it is.
+    bool isChecked() const { return m_checked; }
+    void setChecked(bool checked);
     bool showsFocusFrame() const { return hasFocus() && m_keyboardFocus; }
     // What Space, Return and the press action do: a mouse-down in the middle.
     void press();
@@ -46,4 +49,5 @@ private:
     const Picture *m_picture = nullptr;
     qreal m_scale = 1.0;
     bool m_keyboardFocus = false;
+    bool m_checked = false;
 };

@@ -33,6 +33,7 @@ struct ControlRow
     int timerMode = 0;             // timers
     int timerPeriod = 0;
     const char *accessibleName = "";
+    const char *labelFor = ""; // labels: the control they name to assistive technology
 };
 
 // The window settings that differ between our windows.

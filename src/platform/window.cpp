@@ -5,6 +5,7 @@
 #include "platform/menubar.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QStyleHints>
 #include <QMouseEvent>
@@ -45,6 +46,9 @@ void Window::createControls(std::span<const ControlRow> table)
         QObject *control = CreateControl(m_content, row, m_scale, metaObject()->className());
         m_controls.insert(control->objectName(), control);
     }
+    for (const ControlRow &row : table)
+        if (*row.labelFor)
+            control<QLabel>(QLatin1String(row.name))->setBuddy(control<QWidget>(QLatin1String(row.labelFor)));
 }
 
 void Window::changeEvent(QEvent *event)
@@ -57,6 +61,20 @@ void Window::changeEvent(QEvent *event)
     } else if (event->type() == QEvent::PaletteChange) {
         applyLook();
     }
+}
+
+void Window::hideEvent(QHideEvent *event)
+{
+    // Qt forgets, once a window is hidden, that the keyboard moved its focus.
+    m_keyboardFocus = testAttribute(Qt::WA_KeyboardFocusChange);
+    QMainWindow::hideEvent(event);
+}
+
+void Window::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_keyboardFocus)
+        setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void Window::applyLook()

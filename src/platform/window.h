@@ -37,6 +37,9 @@ protected:
     // control takes its colours, or its size and font, anew by the rules it
     // was made with. Nothing else changes.
     void changeEvent(QEvent *event) override;
+    // A window hidden and shown again keeps the focus frame the keyboard gave it.
+    void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void applyLook();
@@ -46,4 +49,5 @@ private:
     QSize m_designedSize;
     std::span<const ControlRow> m_table;
     QHash<QString, QObject *> m_controls;
+    bool m_keyboardFocus = false;
 };

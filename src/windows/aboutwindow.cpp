@@ -1,6 +1,8 @@
 // Corvanthelix - the About window.
 #include "windows/aboutwindow.h"
 
+#include "platform/announce.h"
+
 #include <QPointer>
 #include <QShortcut>
 
@@ -32,6 +34,7 @@ AboutWindow::AboutWindow()
     : Window(Settings)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    ReadOnOpen(this);
     createControls(Controls);
     // Escape closes it, as its close button does, for a player without a mouse.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);

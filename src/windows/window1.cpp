@@ -1,6 +1,7 @@
 // Corvanthelix - the main window: the grid, the sums, the buttons and the scores.
 #include "windows/window1.h"
 
+#include "platform/announce.h"
 #include "platform/bell.h"
 #include "platform/datafolder.h"
 #include "platform/focusgrid.h"
@@ -14,6 +15,7 @@
 #include "windows/window2.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -115,6 +117,7 @@ void Window1::CreateControls0()
             &Window1::PushButton2_Action);
     ListBox1_Open();
     connect(list, &ListBox::cellClick, this, &Window1::ListBox1_CellClick);
+    connect(list->header(), &QHeaderView::sortIndicatorChanged, this, &Window1::announceSort);
     auto *enter = control<QPushButton>(Control::EnterScore);
     connect(enter, &QPushButton::clicked, this, &Window1::PushButton3_Action);
     connect(this, &Window::mouseDown, this, &Window1::Event_MouseDown);
@@ -127,20 +130,34 @@ void Window1::CreateControls0()
         if (enter->isEnabled())
             enter->click();
     });
+    // S on a tile reads every sum beside its target.
+    auto *board = new QAction(this);
+    board->setShortcut(Qt::Key_S);
+    board->setShortcutContext(Qt::WidgetShortcut);
+    for (ImageWell *well : m_wells)
+        well->addAction(board);
+    connect(board, &QAction::triggered, this, &Window1::speakBoard);
 }
 
 bool Window1::ImageWell_MouseDown(int well, int, int)
 {
     m_timer->wake();
-    return ClickWell(*m_board, selection, well);
+    const bool handled = ClickWell(*m_board, selection, well);
+    showPick();
+    if (selection.inum1 != 0)
+        Announce(this, tr("Picked."));
+    return handled;
 }
 
 void Window1::Timer1_Action()
 {
     const bool watching = m_timer->mode() != Timer::Off;
     WatchTick(*m_board, selection);
-    if (watching && m_timer->mode() == Timer::Off)
+    describeTiles();
+    if (watching && m_timer->mode() == Timer::Off) {
+        showPick();
         announceSolved();
+    }
     // The sums now show the board, and only a click or New Game changes it:
     // until then the game need not wake.
     m_timer->sleep();
@@ -150,13 +167,45 @@ void Window1::announceSolved()
 {
     // "DONE" and the beep reach the eye and the ear; a screen reader speaks a
     // change of focus. So a player who plays by keyboard or listens is taken
-    // to the name field, whose name now says the board is solved. A mouse
-    // player's focus stays where it was.
+    // to the name field, whose description now says the board is solved. A
+    // mouse player's focus stays where it was.
     auto *field = control<QLineEdit>(Control::NameField);
-    field->setAccessibleName(tr("Solved in %n steps. Name", nullptr, int(Val(m_board->text(Control::StepCounter)))));
+    field->setAccessibleDescription(tr("Solved in %n steps.", nullptr, int(Val(m_board->text(Control::StepCounter)))));
     const auto *well = qobject_cast<const ImageWell *>(QApplication::focusWidget());
     if (QAccessible::isActive() || testAttribute(Qt::WA_KeyboardFocusChange) || (well && well->showsFocusFrame()))
         field->setFocus(Qt::OtherFocusReason);
+}
+
+void Window1::describeTiles()
+{
+    // A screen reader speaks a change of the focused control's description,
+    // and reads it again on Where Am I. So a swap is heard at the tick that
+    // shows its sums, without moving the focus, and a tile reached later
+    // tells its own lines.
+    const QString steps = m_board->text(Control::StepCounter);
+    QString news = std::exchange(m_news, QString());
+    if (news.isEmpty() && steps != m_describedSteps)
+        news = tr("%n steps.", nullptr, int(Val(steps)));
+    m_describedSteps = steps;
+    for (int well = 1; well <= 9; ++well) {
+        ImageWell *tile = m_wells[well - 1];
+        tile->setAccessibleDescription(LinesThrough(*m_board, well));
+        if (tile->hasFocus() && !news.isEmpty())
+            Announce(this, news + QLatin1Char(' ') + tile->accessibleDescription());
+    }
+}
+
+void Window1::showPick()
+{
+    for (int well = 1; well <= 9; ++well)
+        m_wells[well - 1]->setChecked(selection.inum1 != 0 && selection.wellname1 == well);
+}
+
+void Window1::speakBoard()
+{
+    auto *tile = qobject_cast<ImageWell *>(QApplication::focusWidget());
+    if (tile)
+        Announce(this, AllLines(*m_board));
 }
 
 void Window1::PushButton1_Action()
@@ -173,7 +222,12 @@ void Window1::PushButton2_Action()
     const bool keyboard = QAccessible::isActive() || testAttribute(Qt::WA_KeyboardFocusChange);
     NewGame(*m_board, selection, m_random);
     m_timer->wake();
-    control<QLineEdit>(Control::NameField)->setAccessibleName(tr("Name"));
+    showPick();
+    // The old lines would be heard with the focus; the new ones come at the tick.
+    for (ImageWell *tile : m_wells)
+        tile->setAccessibleDescription(QString());
+    m_news = tr("New board dealt.");
+    control<QLineEdit>(Control::NameField)->setAccessibleDescription(QString());
     if (keyboard)
         m_grid->current()->setFocus(Qt::TabFocusReason);
 }
@@ -186,8 +240,30 @@ void Window1::ListBox1_Open()
 
 bool Window1::ListBox1_CellClick(int row, int, int, int)
 {
+    const QString removed = spokenRow(row);
     m_scores.removeRow(row);
+    if (QAccessible::isActive()) {
+        const QModelIndex current = control<ListBox>(Control::ScoreTable)->currentIndex();
+        Announce(this, current.isValid() ? tr("Removed %1. Now at %2.").arg(removed, spokenRow(current.row()))
+                                         : tr("Removed %1. The table is empty.").arg(removed));
+    }
     return false;
+}
+
+QString Window1::spokenRow(int row) const
+{
+    return m_scores.index(row, 0).data().toString() + QStringLiteral(", ") + m_scores.index(row, 1).data().toString();
+}
+
+void Window1::announceSort(int column, Qt::SortOrder order)
+{
+    // Heard only when the table did sort: without the memory for it, a
+    // message says so instead.
+    if (column < 0 || m_scores.sortColumn() != column || m_scores.sortOrder() != order)
+        return;
+    const QString heading = m_scores.headerData(column, Qt::Horizontal).toString();
+    Announce(this, order == Qt::AscendingOrder ? tr("Sorted by %1, ascending.").arg(heading)
+                                               : tr("Sorted by %1, descending.").arg(heading));
 }
 
 void Window1::PushButton3_Action()
@@ -200,6 +276,8 @@ void Window1::PushButton3_Action()
                                                   : AppendResult{false, problem};
     if (m_scores.addRow(name, score) < 0)
         tell(tr("Score not shown"), tr("There is not enough memory to show your score in the table."));
+    else
+        Announce(this, tr("Score entered: %1 with %n steps.", nullptr, int(Val(score))).arg(name));
     if (!result.stored)
         tell(tr("Score not saved"), NotSavedMessage(path, result.reason));
 }

@@ -82,6 +82,14 @@ private:
     void CreateControls0();
     // Lets a keyboard or screen reader player know the board is solved.
     void announceSolved();
+    // Tells assistive technology how the lines through each tile stand, and
+    // which tile is the first pick; the focused tile tells what just happened.
+    void describeTiles();
+    void showPick();
+    void speakBoard();
+    void announceSort(int column, Qt::SortOrder order);
+    // A row of the score table as it is spoken: "Ann, 7".
+    QString spokenRow(int row) const;
     void showLoaded(const QString &path, ScoreRows &&rows);
     // The heading's sort mark as the table is sorted.
     void showSortMark();
@@ -102,4 +110,6 @@ private:
     std::thread m_loader; // reads a big score file
     std::atomic_bool m_stopLoading = false;
     QString m_loadProblem;
+    QString m_news;                           // spoken at the next tick
+    QString m_describedSteps = QStringLiteral("0"); // the steps the tiles last told of
 };

@@ -1,6 +1,7 @@
 // Corvanthelix - the instructions window.
 #include "windows/window2.h"
 
+#include "platform/announce.h"
 #include "platform/pictures.h"
 #include "windows/window1.h"
 
@@ -66,6 +67,7 @@ void Window2::releaseInstance()
 Window2::Window2()
     : Window(Settings)
 {
+    ReadOnOpen(this);
     createControls(Controls);
     connect(control<QPushButton>(QLatin1String(BackButton)), &QPushButton::clicked, this,
             &Window2::PushButton1_Action);

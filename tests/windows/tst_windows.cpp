@@ -24,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QStyleOptionHeader>
+#include <QStyleOption>
 #include <QTest>
 #include <QTranslator>
 #include <cmath>
@@ -327,6 +328,13 @@ private slots:
         QTest::keyClick(list, Qt::Key_Tab, Qt::ShiftModifier); // to New Game, which Space presses
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(QApplication::focusWidget()->objectName(), Window1::Wells[1]); // back on the board
+        // Hidden for the instructions and shown again, the window still shows where the focus is.
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QStyleOption option;
+        option.initFrom(window.focusWidget());
+        QVERIFY(option.state & QStyle::State_KeyboardFocusChange);
     }
 
     void scoreTableScrollsToEveryRow()
@@ -464,13 +472,15 @@ private slots:
         }
     }
 
-    void solvedSaysItsStepsInPluralFormsToo()
+    void stepsAreSpokenInPluralFormsToo()
     {
-        for (auto [language, steps, said] : {std::tuple("en", 1, "Solved in 1 step. Name"), {"en", 6, "Solved in 6 steps. Name"},
-                                             {"fr", 0, "Résolu en 0 coup. Nom"}, {"de", 1, "Gelöst in 1 Zug. Name"}}) {
+        for (auto [language, source, steps, said] :
+             {std::tuple("en", "Solved in %n steps.", 1, "Solved in 1 step."), {"en", "%n steps.", 6, "6 steps."},
+              {"en", "Score entered: %1 with %n steps.", 1, "Score entered: %1 with 1 step."},
+              {"fr", "Solved in %n steps.", 0, "Résolu en 0 coup."}, {"de", "%n steps.", 1, "1 Zug."}}) {
             QTranslator translation; // English too, for its plural forms
             QVERIFY(translation.load(QLocale(language), "corvanthelix", "_", ":/i18n") && QCoreApplication::installTranslator(&translation));
-            QCOMPARE(QCoreApplication::translate("Window1", "Solved in %n steps. Name", nullptr, steps), QString::fromUtf8(said));
+            QCOMPARE(QCoreApplication::translate("Window1", source, nullptr, steps), QString::fromUtf8(said));
         }
     }
 

@@ -1,0 +1,13 @@
+// Corvanthelix - telling a screen reader what just happened.
+#pragma once
+
+class QString;
+class QWidget;
+
+// Speaks the text through assistive technology without moving the focus and
+// without a pixel on screen. Does nothing while none is listening.
+void Announce(QWidget *window, const QString &text);
+
+// Makes a window a dialog to assistive technology, so that a screen reader
+// reads its text when it opens. The window itself does not change.
+void ReadOnOpen(QWidget *window);

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# A blind player's whole game: the real Orca screen reader, speaking through
+# speech-dispatcher into a file, and the keyboard alone. Each check presses
+# keys as a player would and waits for Orca to say what the player needs.
+#   orca.sh path/to/corvanthelix
+set -uo pipefail
+if [ -z "${ORCA_OWN_BUS:-}" ]; then
+  exec env ORCA_OWN_BUS=1 dbus-run-session -- "$0" "$@"
+fi
+game=$1
+work=$(mktemp -d)
+trap 'kill $game_pid $orca_pid $bus_pid $wm_pid $xvfb_pid 2>/dev/null; pkill -u "$(id -u)" -f "speech-dispatcher.*$work"; rm -rf "$work"' EXIT
+. "$(dirname "$0")/../checks.sh"
+. "$(dirname "$0")/../../scripts/xvfb.sh"
+on_failure() { echo "Orca said:"; tail -n 15 "$work/spoken"; }
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+export LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME LANGUAGE
+mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$XDG_DATA_HOME" "$work/speech-log" "$XDG_CONFIG_HOME/speech-dispatcher/modules"
+printf 'Ann,7\nZoe,9\n' >"$XDG_DATA_HOME/Corvanthelix.txt"
+touch "$work/spoken"
+# A speech module that writes each text it is given to a file.
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<EOF
+AddModule "log" "sd_generic" "log.conf"
+DefaultModule log
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+LogDir "$work/speech-log"
+EOF
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/modules/log.conf" <<EOF
+GenericExecuteSynth "echo \\'\$DATA\\' >> $work/spoken"
+GenericCmdDependency "echo"
+GenericLanguage "en" "en" "utf-8"
+AddVoice "en" "MALE1" "en"
+EOF
+
+start_xvfb "$work" 1280x1024
+metacity --replace >/dev/null 2>&1 & wm_pid=$! # new windows take the focus, as on a desktop
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus_pid=$!
+sleep 1
+orca --replace >/dev/null 2>&1 & orca_pid=$!
+for _ in $(seq 150); do grep -q "Screen reader on" "$work/spoken" && break; sleep 0.1; done
+check "Orca speaks" grep -q "Screen reader on" "$work/spoken"
+"$game" 2>"$work/game.log" & game_pid=$!
+
+said() { # TEXT [SECONDS]: waits for Orca to say the text after the last keys
+  for _ in $(seq $((${2:-5} * 10))); do
+    tail -n +"$mark" "$work/spoken" | tr -s '\n ' '  ' | grep -qF -- "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+press() { # KEY...: presses them as a player would, a little apart
+  mark=$(($(wc -l <"$work/spoken") + 1))
+  for key in "$@"; do xdotool key "$key"; sleep 0.4; done
+}
+
+mark=1
+check "the game opens on the first tile" said "Tile, row 1, column 1 push button" 15
+press space
+check "a first pick is heard" said "Picked."
+press Right space
+check "a swap is heard with the lines through the tile" said "1 step. top row 13 of 6, middle column 21 of 15."
+press KP_Enter
+check "Where Am I gives the tile's lines" said "Tile, row 1, column 2 push button top row 13 of 6, middle column 21 of 15"
+press s
+check "S reads the whole board, each sum with its target" \
+  said "top row 13 of 6, middle row 13 of 15, bottom row 19 of 24, left column 14 of 12, middle column 21 of 15, right column 10 of 18, falling diagonal 10 of 15, rising diagonal 13 of 15"
+# The rest of the six swaps that solve the opening board.
+press space Down Right space Left Left space Right space space Down Right space Up space Down Left Left space space Right Right space
+check "the solve is heard, and the focus is on the name field" said "Name: text. Solved in 6 steps."
+press M a x Return
+check "entering a score is heard" said "Score entered: Max with 6 steps."
+press shift+Tab shift+Tab ctrl+2
+check "a sort is heard" said "Sorted by Score, ascending."
+press ctrl+Home Delete
+check "a removal is heard with the new current row" said "Removed Max, 6. Now at Ann, 7."
+press shift+Tab space
+check "New Game leaves the focus on the board and says so" said "New board dealt."
+press Tab space
+check "the instructions are read as they open" said "Instructions dialog Each blue tile has a number"
+press Escape
+check "Escape leaves the instructions for the game" said "Corvanthelix frame. Instructions push button."
+xdotool keydown alt key f keyup alt && press Down Return
+check "About is read as it opens" said "ABOUT dialog Corvanthelix"
+press Escape
+check "Escape closes About" said "Corvanthelix frame."
+check "the game still answers" kill -0 "$game_pid"
+finish

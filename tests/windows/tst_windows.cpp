@@ -472,18 +472,6 @@ private slots:
         }
     }
 
-    void stepsAreSpokenInPluralFormsToo()
-    {
-        for (auto [language, source, steps, said] :
-             {std::tuple("en", "Solved in %n steps.", 1, "Solved in 1 step."), {"en", "%n steps.", 6, "6 steps."},
-              {"en", "Score entered: %1 with %n steps.", 1, "Score entered: %1 with 1 step."},
-              {"fr", "Solved in %n steps.", 0, "Résolu en 0 coup."}, {"de", "%n steps.", 1, "1 Zug."}}) {
-            QTranslator translation; // English too, for its plural forms
-            QVERIFY(translation.load(QLocale(language), "corvanthelix", "_", ":/i18n") && QCoreApplication::installTranslator(&translation));
-            QCOMPARE(QCoreApplication::translate("Window1", source, nullptr, steps), QString::fromUtf8(said));
-        }
-    }
-
     void editCommandsActOnTheNameFieldOnly()
     {
         Window1 window;

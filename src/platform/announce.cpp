@@ -7,9 +7,9 @@
 
 namespace {
 
-// A screen reader speaks a notification as it appears. Qt 6.4 has no other
-// way to speak on Linux: the description and name change events it sends
-// carry no text, so they are never heard.
+// Before Qt 6.8 there is no announcement on Linux, and the description and
+// name change events Qt 6.4 sends carry no text, so they are never heard. A
+// screen reader does speak a notification as it appears.
 const QString Name = QStringLiteral("Announcement");
 
 const char *const ReadOnOpenProperty = "readOnOpen";
@@ -36,6 +36,10 @@ void Announce(QWidget *window, const QString &text)
 {
     if (!QAccessible::isActive() || text.isEmpty())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(window, text);
+    QAccessible::updateAccessibility(&event);
+#else
     installFactory();
     // No size, so nothing is drawn. Shown anew for every text and hidden
     // at once, so that the window showing again does not repeat it.
@@ -49,6 +53,21 @@ void Announce(QWidget *window, const QString &text)
     notification->setAccessibleName(text);
     notification->show();
     notification->hide();
+#endif
+}
+
+void Describe(QWidget *control, const QString &description, const QString &news)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The focused control's new description is heard as it changes.
+    if (control->hasFocus())
+        Announce(control->window(), news);
+    control->setAccessibleDescription(description);
+#else
+    control->setAccessibleDescription(description);
+    if (control->hasFocus() && !news.isEmpty())
+        Announce(control->window(), news + QLatin1Char(' ') + description);
+#endif
 }
 
 void ReadOnOpen(QWidget *window)

@@ -8,6 +8,10 @@ class QWidget;
 // without a pixel on screen. Does nothing while none is listening.
 void Announce(QWidget *window, const QString &text);
 
+// Sets the description a screen reader reads with the control, and lets the
+// player hear the news and the new description when the control has the focus.
+void Describe(QWidget *control, const QString &description, const QString &news);
+
 // Makes a window a dialog to assistive technology, so that a screen reader
 // reads its text when it opens. The window itself does not change.
 void ReadOnOpen(QWidget *window);

@@ -178,21 +178,16 @@ void Window1::announceSolved()
 
 void Window1::describeTiles()
 {
-    // A screen reader speaks a change of the focused control's description,
-    // and reads it again on Where Am I. So a swap is heard at the tick that
-    // shows its sums, without moving the focus, and a tile reached later
-    // tells its own lines.
+    // Each tile describes its lines, read with it and on Where Am I; the
+    // focused one tells what just happened at the tick that shows its sums,
+    // so a swap is heard without moving the focus.
     const QString steps = m_board->text(Control::StepCounter);
     QString news = std::exchange(m_news, QString());
     if (news.isEmpty() && steps != m_describedSteps)
         news = tr("%n steps.", nullptr, int(Val(steps)));
     m_describedSteps = steps;
-    for (int well = 1; well <= 9; ++well) {
-        ImageWell *tile = m_wells[well - 1];
-        tile->setAccessibleDescription(LinesThrough(*m_board, well));
-        if (tile->hasFocus() && !news.isEmpty())
-            Announce(this, news + QLatin1Char(' ') + tile->accessibleDescription());
-    }
+    for (int well = 1; well <= 9; ++well)
+        Describe(m_wells[well - 1], LinesThrough(*m_board, well), news);
 }
 
 void Window1::showPick()

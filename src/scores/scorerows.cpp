@@ -5,6 +5,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <bit>
 #include <limits>
 #include <numeric>
 
@@ -35,24 +36,37 @@ constexpr quint64 LongestName = (quint64(1) << 20) - 1;
 
 } // namespace
 
-void ScoreRows::indexNames()
-{
-    if (m_indexedText == m_text.data())
-        return;
-    m_nameIndex.clear();
-    m_indexedText = nullptr; // until every name is in again
-    for (quint32 i = 0; i < m_names.size(); ++i)
-        m_nameIndex.emplace(std::string_view(m_text.data() + m_names[i].offset, m_names[i].size), i);
-    m_indexedText = m_text.data();
-}
-
 quint32 ScoreRows::nameIndex(quint64 offset, std::string_view name)
 {
-    indexNames();
-    const auto [found, added] = m_nameIndex.try_emplace(name, quint32(m_names.size()));
-    if (added)
-        m_names.push_back({offset, quint32(name.size())});
-    return found->second;
+    if ((m_names.size() + 1) * 2 > m_nameSlots.size())
+        rehashNames(std::max<size_t>(16, m_nameSlots.size() * 2));
+    const quint32 hash = quint32(std::hash<std::string_view>()(name));
+    const size_t mask = m_nameSlots.size() - 1;
+    for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const quint32 id = m_nameSlots[slot];
+        if (id == 0) {
+            m_names.push_back({offset, quint32(name.size()), hash});
+            m_nameSlots[slot] = quint32(m_names.size());
+            return quint32(m_names.size() - 1);
+        }
+        const NameRef &known = m_names[id - 1];
+        if (known.hash == hash && known.size == name.size()
+            && std::equal(name.begin(), name.end(), m_text.data() + known.offset))
+            return id - 1;
+    }
+}
+
+void ScoreRows::rehashNames(size_t size)
+{
+    std::vector<quint32> table(size, 0);
+    const size_t mask = size - 1;
+    for (quint32 id = 0; id < m_names.size(); ++id) {
+        size_t slot = m_names[id].hash & mask;
+        while (table[slot] != 0)
+            slot = (slot + 1) & mask;
+        table[slot] = id + 1;
+    }
+    m_nameSlots = std::move(table);
 }
 
 void ScoreRows::reserve(size_t rows, size_t bytes, bool ordered)
@@ -68,9 +82,8 @@ void ScoreRows::reserve(size_t rows, size_t bytes, bool ordered)
     if (ordered || !m_order.empty())
         grow(m_order, m_rows.size() + rows);
     grow(m_names, m_names.size() + rows);
-    if (float(m_nameIndex.size() + rows) > float(m_nameIndex.bucket_count()) * m_nameIndex.max_load_factor())
-        m_nameIndex.reserve(std::max(m_nameIndex.size() + rows, 2 * m_nameIndex.size()));
-    indexNames();
+    if ((m_names.size() + rows) * 2 > m_nameSlots.size())
+        rehashNames(std::bit_ceil(std::max((m_names.size() + rows) * 2, m_nameSlots.size() * 2)));
 }
 
 void ScoreRows::push(quint64 offset, std::string_view name, std::string_view score)

@@ -5,7 +5,6 @@
 #include <QString>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // Rows of (name, score) kept as UTF-8 in one buffer with 12 bytes of index per
@@ -83,15 +82,16 @@ private:
     {
         quint64 offset;
         quint32 size;
+        quint32 hash; // of its text, kept so that growing the name table reads no text
     };
 
     void push(quint64 offset, std::string_view name, std::string_view score);
     // Ends the buffer's last line, so that text added after it is not read as part of its score.
     void endLastLine();
-    // The index of a distinct name, new or known; the views in m_nameIndex are
-    // made again whenever the buffer has moved.
+    // The index of a distinct name, new or known.
     quint32 nameIndex(quint64 offset, std::string_view name);
-    void indexNames();
+    // Makes the name table that many slots (a power of two), or throws std::bad_alloc and changes nothing.
+    void rehashNames(size_t size);
     const std::vector<quint32> &nameRanks() const;
 
     const Row &at(qsizetype row) const { return m_rows[idAt(row)]; }
@@ -101,8 +101,10 @@ private:
     std::vector<Row> m_rows;             // in the order they were added
     std::vector<quint32> m_order;        // ids in the order shown; empty when that is the order added
     std::vector<NameRef> m_names; // each distinct name once, where it first stands
-    std::unordered_map<std::string_view, quint32> m_nameIndex;
-    const char *m_indexedText = nullptr; // the buffer m_nameIndex points into
+    // The distinct names by hash: open addressing over 1 + their index, 0 for
+    // a free slot, never more than half full. Four to eight bytes a name, and
+    // nothing in it moves with the buffer.
+    std::vector<quint32> m_nameSlots;
     qsizetype m_largeNumbers = 0; // rows whose score is a number, but not a small one
     mutable std::vector<quint32> m_nameRanks; // by distinct name
 };

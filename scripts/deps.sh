@@ -4,7 +4,7 @@
 # Uses apt-get as root, or through sudo otherwise; does nothing when all is there.
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcanberra-dev
+build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcanberra-dev libicu-dev
   fonts-dejavu-core)
 x11=(xvfb xauth imagemagick x11-utils)
 sound=(libcanberra-pulse sound-theme-freedesktop) # the bell through the desktop's sound server
@@ -17,7 +17,7 @@ case "${1:-}" in
   test) wanted=("${build[@]}" "${x11[@]}" "${package[@]}" "${sound[@]}" xdotool dbus-daemon python3-pyatspi e2fsprogs
                 desktop-file-utils appstream file pulseaudio pulseaudio-utils weston qt6-wayland orca metacity) ;;
   bench) wanted=("${build[@]}" "${x11[@]}") ;;
-  package) wanted=("${package[@]}" cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev) ;;
+  package) wanted=("${package[@]}" cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev libicu-dev) ;;
   *) echo "usage: $0 run|test|bench|package|install" >&2; exit 2 ;;
 esac
 

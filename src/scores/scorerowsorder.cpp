@@ -4,9 +4,10 @@
 
 #include "scores/scorenumber.h"
 
-#include <QCollator>
+#include <unicode/ucol.h>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numeric>
 
 namespace {
@@ -34,27 +35,70 @@ std::vector<quint32> orderByRank(size_t ids, const std::vector<quint32> &shown, 
 
 } // namespace
 
-// Each distinct name's rank by the player's locale, ignoring case, from its
-// collation key; kept until a new name comes.
+// Each distinct name's rank by the player's locale, ignoring case; kept
+// until a new name comes. The collation keys are those QCollator makes, from
+// the same library (ICU) with the same settings, but all in one buffer and
+// compared with memcmp: a million names cost a few tens of megabytes, handed
+// back at once, where a QCollatorSortKey each cost a heap object and a chase
+// through pointers at every comparison.
 const std::vector<quint32> &ScoreRows::nameRanks() const
 {
     if (m_nameRanks.size() == m_names.size())
         return m_nameRanks;
-    QCollator collator(SortLocale());
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(m_names.size());
-    for (const NameRef &name : m_names)
-        keys.push_back(collator.sortKey(FromUtf8(std::string_view(m_text.data() + name.offset, name.size))));
-    std::vector<quint32> byKey(m_names.size());
-    std::iota(byKey.begin(), byKey.end(), 0u);
-    std::sort(byKey.begin(), byKey.end(), [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
+    UErrorCode status = U_ZERO_ERROR;
+    const QByteArray locale = SortLocale().bcp47Name().replace(u'-', u'_').toLatin1();
+    const std::unique_ptr<UCollator, void (*)(UCollator *)> collator(ucol_open(locale.constData(), &status), ucol_close);
+    if (U_FAILURE(status))
+        throw std::bad_alloc(); // ICU fails to open only for want of memory: the locale falls back
+    ucol_setAttribute(collator.get(), UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
+    ucol_setAttribute(collator.get(), UCOL_STRENGTH, UCOL_SECONDARY, &status); // not case
+    ucol_setAttribute(collator.get(), UCOL_NUMERIC_COLLATION, UCOL_OFF, &status);
+    ucol_setAttribute(collator.get(), UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
+
+    std::string keys;
+    std::vector<size_t> ends(m_names.size()); // key i is keys[ends[i - 1], ends[i])
+    keys.reserve(m_names.size() * 24);
+    std::vector<uint8_t> made(256);
+    for (size_t i = 0; i < m_names.size(); ++i) {
+        const QString name = FromUtf8(std::string_view(m_text.data() + m_names[i].offset, m_names[i].size));
+        const auto utf16 = reinterpret_cast<const UChar *>(name.utf16());
+        int32_t size = ucol_getSortKey(collator.get(), utf16, int32_t(name.size()), made.data(), int32_t(made.size()));
+        if (size > int32_t(made.size())) {
+            made.resize(size_t(size));
+            size = ucol_getSortKey(collator.get(), utf16, int32_t(name.size()), made.data(), size);
+        }
+        keys.append(reinterpret_cast<const char *>(made.data()), size_t(std::max(size, 1) - 1)); // without the closing zero
+        ends[i] = keys.size();
+    }
+    auto key = [&](quint32 i) {
+        const size_t start = i ? ends[i - 1] : 0;
+        return std::string_view(keys.data() + start, ends[i] - start);
+    };
+    // Sorted by the keys' first eight bytes, which mostly decide, then by the rest.
+    struct Entry
+    {
+        quint64 prefix;
+        quint32 name;
+    };
+    std::vector<Entry> byKey(m_names.size());
+    for (quint32 i = 0; i < byKey.size(); ++i) {
+        char first[8] = {};
+        const std::string_view k = key(i);
+        std::copy_n(k.data(), std::min<size_t>(8, k.size()), first);
+        quint64 prefix = 0;
+        for (char c : first)
+            prefix = prefix << 8 | quint8(c);
+        byKey[i] = {prefix, i};
+    }
+    std::sort(byKey.begin(), byKey.end(), [&](const Entry &a, const Entry &b) {
+        return a.prefix != b.prefix ? a.prefix < b.prefix : key(a.name) < key(b.name);
+    });
     std::vector<quint32> rankOf(m_names.size());
     quint32 rank = 0;
     for (size_t i = 0; i < byKey.size(); ++i) {
-        if (i > 0 && keys[byKey[i - 1]].compare(keys[byKey[i]]) != 0)
+        if (i > 0 && (byKey[i - 1].prefix != byKey[i].prefix || key(byKey[i - 1].name) != key(byKey[i].name)))
             ++rank;
-        rankOf[byKey[i]] = rank;
+        rankOf[byKey[i].name] = rank;
     }
     m_nameRanks = std::move(rankOf);
     return m_nameRanks;

@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <atomic>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,12 @@ public:
     std::vector<quint32> sortedOrder(int column, bool descending) const;
     // Shows the rows in that order, as sortedOrder gave it.
     void setOrder(std::vector<quint32> order) { m_order = std::move(order); }
+    // Each distinct name's rank, made ahead of a sort by Name: only reads the
+    // rows, so it may run on another thread while this one reads them too,
+    // but nothing may change them meanwhile. Empty when stopped.
+    std::vector<quint32> rankNames(const std::atomic_bool *stop = nullptr) const;
+    // Ranks rankNames made; ignored if a name has come since.
+    void setNameRanks(std::vector<quint32> ranks);
     // The first row from `from` on, around to the row before it, whose name
     // starts with the text, ignoring case; -1 when there is none.
     qsizetype findName(qsizetype from, const QString &start) const;

@@ -35,16 +35,13 @@ std::vector<quint32> orderByRank(size_t ids, const std::vector<quint32> &shown, 
 
 } // namespace
 
-// Each distinct name's rank by the player's locale, ignoring case; kept
-// until a new name comes. The collation keys are those QCollator makes, from
+// By the player's locale, ignoring case. The collation keys are those QCollator makes, from
 // the same library (ICU) with the same settings, but all in one buffer and
 // compared with memcmp: a million names cost a few tens of megabytes, handed
 // back at once, where a QCollatorSortKey each cost a heap object and a chase
 // through pointers at every comparison.
-const std::vector<quint32> &ScoreRows::nameRanks() const
+std::vector<quint32> ScoreRows::rankNames(const std::atomic_bool *stop) const
 {
-    if (m_nameRanks.size() == m_names.size())
-        return m_nameRanks;
     UErrorCode status = U_ZERO_ERROR;
     const QByteArray locale = SortLocale().bcp47Name().replace(u'-', u'_').toLatin1();
     const std::unique_ptr<UCollator, void (*)(UCollator *)> collator(ucol_open(locale.constData(), &status), ucol_close);
@@ -60,6 +57,8 @@ const std::vector<quint32> &ScoreRows::nameRanks() const
     keys.reserve(m_names.size() * 24);
     std::vector<uint8_t> made(256);
     for (size_t i = 0; i < m_names.size(); ++i) {
+        if (stop && i % 65536 == 0 && stop->load(std::memory_order_relaxed))
+            return {};
         const QString name = FromUtf8(std::string_view(m_text.data() + m_names[i].offset, m_names[i].size));
         const auto utf16 = reinterpret_cast<const UChar *>(name.utf16());
         int32_t size = ucol_getSortKey(collator.get(), utf16, int32_t(name.size()), made.data(), int32_t(made.size()));
@@ -100,7 +99,20 @@ const std::vector<quint32> &ScoreRows::nameRanks() const
             ++rank;
         rankOf[byKey[i].name] = rank;
     }
-    m_nameRanks = std::move(rankOf);
+    return rankOf;
+}
+
+void ScoreRows::setNameRanks(std::vector<quint32> ranks)
+{
+    if (ranks.size() == m_names.size())
+        m_nameRanks = std::move(ranks);
+}
+
+// Kept until a new name comes.
+const std::vector<quint32> &ScoreRows::nameRanks() const
+{
+    if (m_nameRanks.size() != m_names.size())
+        m_nameRanks = rankNames();
     return m_nameRanks;
 }
 

@@ -21,6 +21,20 @@ QString plainToolTip(QString name)
 
 } // namespace
 
+ScoreTable::~ScoreTable()
+{
+    m_stopRanking = true;
+    settle();
+}
+
+void ScoreTable::settle()
+{
+    if (m_ranker.joinable()) {
+        m_ranker.join();
+        m_rows.setNameRanks(std::exchange(m_ranked, {}));
+    }
+}
+
 int ScoreTable::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
@@ -67,6 +81,7 @@ bool ScoreTable::removeRows(int row, int count, const QModelIndex &parent)
 {
     if (parent.isValid() || row < 0 || count < 1 || count > rowCount() - row)
         return false;
+    settle();
     beginRemoveRows(parent, row, row + count - 1);
     for (int i = 0; i < count; ++i)
         m_rows.remove(row);
@@ -78,6 +93,7 @@ void ScoreTable::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column > 1)
         return;
+    settle();
     std::vector<quint32> newOrder;
     try {
         newOrder = m_rows.sortedOrder(column, order == Qt::DescendingOrder);
@@ -124,6 +140,7 @@ QModelIndexList ScoreTable::match(const QModelIndex &start, int role, const QVar
 int ScoreTable::addRow(const QString &name, const QString &score)
 {
     const QByteArray nameUtf8 = name.toUtf8(), scoreUtf8 = score.toUtf8();
+    settle();
     try {
         m_rows.reserve(1, size_t(nameUtf8.size() + scoreUtf8.size()) + 2);
     } catch (const std::bad_alloc &) {
@@ -141,6 +158,7 @@ bool ScoreTable::addLoadedRows(ScoreRows &&rows)
 {
     if (rows.empty())
         return true;
+    settle();
     try {
         rows.append(m_rows);
     } catch (const std::bad_alloc &) {
@@ -154,6 +172,20 @@ bool ScoreTable::addLoadedRows(ScoreRows &&rows)
     if (m_sortColumn >= 0) {
         const int column = std::exchange(m_sortColumn, -1);
         sort(column, m_sortOrder);
+    }
+    // The names are ranked beside the game, long before a player, who must
+    // solve the board first, can sort by them. Without a thread, the first
+    // sort does it. A table sorted by Name has just ranked them.
+    if (m_sortColumn == ScoreRows::Name)
+        return true;
+    try {
+        m_ranker = std::thread([this] {
+            try {
+                m_ranked = m_rows.rankNames(&m_stopRanking);
+            } catch (const std::bad_alloc &) {
+            }
+        });
+    } catch (const std::system_error &) {
     }
     return true;
 }

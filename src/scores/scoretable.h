@@ -4,6 +4,7 @@
 #include "scores/scorerows.h"
 
 #include <QAbstractTableModel>
+#include <thread>
 
 // Rows stand in the order they were added until a heading sorts them; a row
 // added later goes to the end all the same. An action that needs memory in
@@ -13,6 +14,7 @@ class ScoreTable : public QAbstractTableModel
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
+    ~ScoreTable() override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -32,6 +34,11 @@ public:
     // if it is. False when there is not enough memory for them.
     bool addLoadedRows(ScoreRows &&rows);
 
+    // Waits for the names of loaded rows to be ranked, which starts on a
+    // thread of its own as they arrive, so that the first sort by Name need
+    // not do it. Every change to the rows waits first.
+    void settle();
+
     // The column the rows are shown sorted by, or -1; and in which order.
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
@@ -42,6 +49,9 @@ signals:
 
 private:
     ScoreRows m_rows;
+    std::thread m_ranker;
+    std::vector<quint32> m_ranked;
+    std::atomic_bool m_stopRanking = false;
     QString m_headings[2];
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

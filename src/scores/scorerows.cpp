@@ -38,14 +38,14 @@ constexpr quint64 LongestName = (quint64(1) << 20) - 1;
 
 quint32 ScoreRows::nameIndex(quint64 offset, std::string_view name)
 {
-    if ((m_names.size() + 1) * 2 > m_nameSlots.size())
+    if ((m_names.size() + 1) * 4 > m_nameSlots.size() * 3)
         rehashNames(std::max<size_t>(16, m_nameSlots.size() * 2));
     const quint32 hash = quint32(std::hash<std::string_view>()(name));
     const size_t mask = m_nameSlots.size() - 1;
     for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         const quint32 id = m_nameSlots[slot];
         if (id == 0) {
-            m_names.push_back({offset, quint32(name.size()), hash});
+            m_names.push_back({quint32(offset), quint32(name.size()), hash});
             m_nameSlots[slot] = quint32(m_names.size());
             return quint32(m_names.size() - 1);
         }
@@ -82,8 +82,8 @@ void ScoreRows::reserve(size_t rows, size_t bytes, bool ordered)
     if (ordered || !m_order.empty())
         grow(m_order, m_rows.size() + rows);
     grow(m_names, m_names.size() + rows);
-    if ((m_names.size() + rows) * 2 > m_nameSlots.size())
-        rehashNames(std::bit_ceil(std::max((m_names.size() + rows) * 2, m_nameSlots.size() * 2)));
+    if ((m_names.size() + rows) * 4 > m_nameSlots.size() * 3)
+        rehashNames(std::bit_ceil(std::max((m_names.size() + rows) * 4 / 3 + 1, m_nameSlots.size() * 2)));
 }
 
 void ScoreRows::push(quint64 offset, std::string_view name, std::string_view score)

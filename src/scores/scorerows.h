@@ -87,7 +87,7 @@ private:
     };
     struct NameRef
     {
-        quint64 offset;
+        quint32 offset; // as a row's
         quint32 size;
         quint32 hash; // of its text, kept so that growing the name table reads no text
     };
@@ -109,8 +109,8 @@ private:
     std::vector<quint32> m_order;        // ids in the order shown; empty when that is the order added
     std::vector<NameRef> m_names; // each distinct name once, where it first stands
     // The distinct names by hash: open addressing over 1 + their index, 0 for
-    // a free slot, never more than half full. Four to eight bytes a name, and
-    // nothing in it moves with the buffer.
+    // a free slot, never more than three quarters full. Under eight bytes a
+    // name, and nothing in it moves with the buffer.
     std::vector<quint32> m_nameSlots;
     qsizetype m_largeNumbers = 0; // rows whose score is a number, but not a small one
     mutable std::vector<quint32> m_nameRanks; // by distinct name

@@ -7,6 +7,7 @@
 #include <unicode/ucol.h>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <numeric>
 
@@ -53,7 +54,7 @@ std::vector<quint32> ScoreRows::rankNames(const std::atomic_bool *stop) const
     ucol_setAttribute(collator.get(), UCOL_ALTERNATE_HANDLING, UCOL_NON_IGNORABLE, &status);
 
     std::string keys;
-    std::vector<size_t> ends(m_names.size()); // key i is keys[ends[i - 1], ends[i])
+    std::vector<quint32> ends(m_names.size()); // key i is keys[ends[i - 1], ends[i])
     keys.reserve(m_names.size() * 24);
     std::vector<uint8_t> made(256);
     for (size_t i = 0; i < m_names.size(); ++i) {
@@ -67,18 +68,22 @@ std::vector<quint32> ScoreRows::rankNames(const std::atomic_bool *stop) const
             size = ucol_getSortKey(collator.get(), utf16, int32_t(name.size()), made.data(), size);
         }
         keys.append(reinterpret_cast<const char *>(made.data()), size_t(std::max(size, 1) - 1)); // without the closing zero
-        ends[i] = keys.size();
+        if (keys.size() > std::numeric_limits<quint32>::max())
+            throw std::bad_alloc(); // names of gigabytes: more than any memory holds to sort them
+        ends[i] = quint32(keys.size());
     }
     auto key = [&](quint32 i) {
         const size_t start = i ? ends[i - 1] : 0;
         return std::string_view(keys.data() + start, ends[i] - start);
     };
     // Sorted by the keys' first eight bytes, which mostly decide, then by the rest.
+#pragma pack(push, 4)
     struct Entry
     {
         quint64 prefix;
         quint32 name;
     };
+#pragma pack(pop)
     std::vector<Entry> byKey(m_names.size());
     for (quint32 i = 0; i < byKey.size(); ++i) {
         char first[8] = {};

@@ -65,6 +65,7 @@ public:
     // rows, so it may run on another thread while this one reads them too,
     // but nothing may change them meanwhile. Empty when stopped.
     std::vector<quint32> rankNames(const std::atomic_bool *stop = nullptr) const;
+    size_t distinctNames() const { return m_names.size(); }
     // Ranks rankNames made; ignored if a name has come since.
     void setNameRanks(std::vector<quint32> ranks);
     // The first row from `from` on, around to the row before it, whose name

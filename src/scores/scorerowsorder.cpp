@@ -4,6 +4,7 @@
 
 #include "scores/scorenumber.h"
 
+#include <QCollator>
 #include <unicode/ucol.h>
 #include <algorithm>
 #include <cmath>
@@ -113,11 +114,37 @@ void ScoreRows::setNameRanks(std::vector<quint32> ranks)
         m_nameRanks = std::move(ranks);
 }
 
-// Kept until a new name comes.
+// Kept as names come: a few new ones (scores entered since) are each placed
+// among the ranked ones by comparison, rather than all ranked anew.
 const std::vector<quint32> &ScoreRows::nameRanks() const
 {
-    if (m_nameRanks.size() != m_names.size())
+    const size_t ranked = m_nameRanks.size();
+    if (ranked == m_names.size())
+        return m_nameRanks;
+    if (ranked == 0 || m_names.size() - ranked > 64) {
         m_nameRanks = rankNames();
+        return m_nameRanks;
+    }
+    QCollator collator(SortLocale()); // the same order as the keys: ICU, case ignored
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    auto name = [&](quint32 id) { return FromUtf8(std::string_view(m_text.data() + m_names[id].offset, m_names[id].size)); };
+    std::vector<quint32> rankOf = m_nameRanks;
+    std::vector<quint32> nameOfRank(*std::max_element(rankOf.begin(), rankOf.end()) + 1);
+    for (quint32 id = 0; id < rankOf.size(); ++id)
+        nameOfRank[rankOf[id]] = id;
+    for (quint32 id = quint32(ranked); id < m_names.size(); ++id) {
+        const QString text = name(id);
+        const auto at = std::partition_point(nameOfRank.begin(), nameOfRank.end(),
+                                             [&](quint32 other) { return collator.compare(name(other), text) < 0; });
+        const quint32 rank = quint32(at - nameOfRank.begin());
+        if (at == nameOfRank.end() || collator.compare(name(*at), text) != 0) {
+            for (quint32 &other : rankOf)
+                other += other >= rank;
+            nameOfRank.insert(at, id);
+        }
+        rankOf.push_back(rank);
+    }
+    m_nameRanks = std::move(rankOf);
     return m_nameRanks;
 }
 

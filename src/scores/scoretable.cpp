@@ -175,8 +175,9 @@ bool ScoreTable::addLoadedRows(ScoreRows &&rows)
     }
     // The names are ranked beside the game, long before a player, who must
     // solve the board first, can sort by them. Without a thread, the first
-    // sort does it. A table sorted by Name has just ranked them.
-    if (m_sortColumn == ScoreRows::Name)
+    // sort does it, as it does a few thousand names, in milliseconds. A table
+    // sorted by Name has just ranked them.
+    if (m_sortColumn == ScoreRows::Name || m_rows.distinctNames() < (1u << 16))
         return true;
     try {
         m_ranker = std::thread([this] {

@@ -165,6 +165,35 @@ private slots:
         }
     }
 
+    // A file of many names has them ranked on a thread as it arrives, while
+    // the table is read, added to and sorted by score: the order by name is
+    // still the locale's.
+    void namesRankedAheadSortByTheLocale()
+    {
+        const QString letters = QStringLiteral("aAåÅeéÉzZ -");
+        QRandomGenerator random(7);
+        QStringList names;
+        ScoreRows rows;
+        for (int i = 0; i < 70000; ++i) {
+            QString name;
+            for (int length = 4 + random.bounded(6); length > 0; --length)
+                name += letters[random.bounded(int(letters.size()))];
+            names << name;
+            rows.append(name.toStdString(), "1");
+        }
+        ScoreTable table;
+        QVERIFY(table.addLoadedRows(std::move(rows)));
+        table.sort(1, Qt::AscendingOrder);
+        QCOMPARE(table.addRow(QStringLiteral("Zoë"), QStringLiteral("2")), 70000);
+        names << QStringLiteral("Zoë");
+        table.sort(0, Qt::AscendingOrder);
+        QCollator collator(ScoreRows::SortLocale());
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        std::stable_sort(names.begin(), names.end(), [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+        for (int row = 0; row < table.rowCount(); ++row)
+            QCOMPARE(table.index(row, 0).data().toString(), names[row]);
+    }
+
     void typingFindsTheNextName()
     {
         // The quick search for a name agrees with asking every row in turn.

@@ -77,33 +77,17 @@ std::vector<quint32> ScoreRows::rankNames(const std::atomic_bool *stop) const
         const size_t start = i ? ends[i - 1] : 0;
         return std::string_view(keys.data() + start, ends[i] - start);
     };
-    // Sorted by the keys' first eight bytes, which mostly decide, then by the rest.
-#pragma pack(push, 4)
-    struct Entry
-    {
-        quint64 prefix;
-        quint32 name;
-    };
-#pragma pack(pop)
-    std::vector<Entry> byKey(m_names.size());
-    for (quint32 i = 0; i < byKey.size(); ++i) {
-        char first[8] = {};
-        const std::string_view k = key(i);
-        std::copy_n(k.data(), std::min<size_t>(8, k.size()), first);
-        quint64 prefix = 0;
-        for (char c : first)
-            prefix = prefix << 8 | quint8(c);
-        byKey[i] = {prefix, i};
-    }
-    std::sort(byKey.begin(), byKey.end(), [&](const Entry &a, const Entry &b) {
-        return a.prefix != b.prefix ? a.prefix < b.prefix : key(a.name) < key(b.name);
-    });
+    // Names by key, four bytes each: the keys are ranked off the game's path,
+    // so memory counts for more than the cache.
+    std::vector<quint32> byKey(m_names.size());
+    std::iota(byKey.begin(), byKey.end(), 0u);
+    std::sort(byKey.begin(), byKey.end(), [&](quint32 a, quint32 b) { return key(a) < key(b); });
     std::vector<quint32> rankOf(m_names.size());
     quint32 rank = 0;
     for (size_t i = 0; i < byKey.size(); ++i) {
-        if (i > 0 && (byKey[i - 1].prefix != byKey[i].prefix || key(byKey[i - 1].name) != key(byKey[i].name)))
+        if (i > 0 && key(byKey[i - 1]) != key(byKey[i]))
             ++rank;
-        rankOf[byKey[i].name] = rank;
+        rankOf[byKey[i]] = rank;
     }
     return rankOf;
 }
@@ -167,8 +151,16 @@ std::vector<quint32> ScoreRows::sortedOrder(int column, bool descending) const
 {
     if (column == Name) {
         const std::vector<quint32> &rankOf = nameRanks();
+        if (rankOf.size() < (1u << 16)) // ranks that stay in the cache are read through the names
+            return orderByRank(m_rows.size(), m_order, quint32(m_names.size()), descending,
+                               [&](quint32 id) { return rankOf[m_rows[id].name]; });
+        // Many names: each row's rank looked up once, in the order the rows
+        // lie, rather than twice in the order they are shown.
+        std::vector<quint32> rowRank(m_rows.size());
+        for (size_t id = 0; id < rowRank.size(); ++id)
+            rowRank[id] = rankOf[m_rows[id].name];
         return orderByRank(m_rows.size(), m_order, quint32(m_names.size()), descending,
-                           [&](quint32 id) { return rankOf[m_rows[id].name]; });
+                           [&](quint32 id) { return rowRank[id]; });
     }
     if (m_largeNumbers == 0) {
         // Small whole numbers are their own ranks; every text after them.

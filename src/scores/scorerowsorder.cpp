@@ -37,11 +37,11 @@ std::vector<quint32> orderByRank(size_t ids, const std::vector<quint32> &shown, 
 
 } // namespace
 
-// By the player's locale, ignoring case. The collation keys are those QCollator makes, from
-// the same library (ICU) with the same settings, but all in one buffer and
-// compared with memcmp: a million names cost a few tens of megabytes, handed
-// back at once, where a QCollatorSortKey each cost a heap object and a chase
-// through pointers at every comparison.
+// By the player's locale, ignoring case. The collation keys are those
+// QCollator makes, from the same library (ICU) with the same settings, but
+// all in one buffer and compared with memcmp: a million names cost a few tens
+// of megabytes, handed back at once, where a QCollatorSortKey each cost a
+// heap object and a chase through pointers at every comparison.
 std::vector<quint32> ScoreRows::rankNames(const std::atomic_bool *stop) const
 {
     UErrorCode status = U_ZERO_ERROR;

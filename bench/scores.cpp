@@ -81,7 +81,7 @@ std::unique_ptr<Window1> openWindow(const QString &folder, int lines)
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
     auto window = std::make_unique<Window1>();
     window->show();
-    while (window->scores().rowCount() < lines)
+    while (window->scores().table().rowCount() < lines)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     window->grab();
     return window;
@@ -118,7 +118,7 @@ int main(int argc, char **argv)
     // must solve the board before a click can sort them.
     QElapsedTimer ranking;
     ranking.start();
-    const_cast<ScoreTable &>(window->scores()).settle();
+    window->scores().settle();
     const double ranked = loaded + ranking.nsecsElapsed() / 1e9;
     const double withFull = residentMiB();
     std::vector<double> byScore, byName;

@@ -30,12 +30,11 @@ App *App::instance()
     return qobject_cast<App *>(QCoreApplication::instance());
 }
 
-bool App::AboutCorvanthelix_Action()
+void App::AboutCorvanthelix_Action()
 {
     AboutWindow *about = AboutWindow::instance();
     about->setWindowState(about->windowState() & ~Qt::WindowMinimized);
     about->show();
     about->raise();
     about->activateWindow();
-    return false;
 }

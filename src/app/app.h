@@ -15,5 +15,5 @@ public:
     static void Describe();
 
     // The About command: shows the About window, or the one already open.
-    bool AboutCorvanthelix_Action();
+    void AboutCorvanthelix_Action();
 };

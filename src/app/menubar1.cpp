@@ -1,7 +1,9 @@
 // Corvanthelix - the program's menu bar: File and Edit.
 #include "app/menubar1.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <span>
 
 namespace {
@@ -14,6 +16,7 @@ struct ItemSpec
     MenuBar::Kind kind;
     const char *text;
     const char *shortcut;
+    FieldCommand command = nullptr; // what it does to the focused text field
 };
 
 // Quit and About carry roles, so on macOS they move to the application menu.
@@ -22,23 +25,30 @@ const ItemSpec fileItems[] = {
     {"AboutCorvanthelix", MenuBar::ApplicationItem, QT_TRANSLATE_NOOP("MenuBar1", "About Corvanthelix"), ""},
 };
 
-// The Edit items act on the focused text field by their names.
+// The Edit items act on the focused text field.
 const ItemSpec editItems[] = {
-    {"EditUndo", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "&Undo"), "Cmd+Z"},
+    {"EditUndo", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "&Undo"), "Cmd+Z", [](QLineEdit &field) { field.undo(); }},
     {"UntitledMenu1", MenuBar::Item, "-", ""},
-    {"EditCut", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "Cu&t"), "Cmd+X"},
-    {"EditCopy", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "&Copy"), "Cmd+C"},
-    {"EditPaste", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "&Paste"), "Cmd+V"},
-    {"EditClear", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "Clear"), ""},
+    {"EditCut", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "Cu&t"), "Cmd+X", [](QLineEdit &field) { field.cut(); }},
+    {"EditCopy", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "&Copy"), "Cmd+C", [](QLineEdit &field) { field.copy(); }},
+    {"EditPaste", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "&Paste"), "Cmd+V", [](QLineEdit &field) { field.paste(); }},
+    // Clear takes the selection, never a character the player did not select.
+    {"EditClear", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "Clear"), "", [](QLineEdit &field) {
+         if (field.hasSelectedText())
+             field.del();
+     }},
     {"UntitledMenu0", MenuBar::Item, "-", ""},
-    {"EditSelectAll", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "Select &All"), "Cmd+A"},
+    {"EditSelectAll", MenuBar::Item, QT_TRANSLATE_NOOP("MenuBar1", "Select &All"), "Cmd+A", [](QLineEdit &field) { field.selectAll(); }},
 };
 
 void appendItems(MenuBar &bar, const QString &menu, std::span<const ItemSpec> items)
 {
-    for (const ItemSpec &item : items)
-        bar.appendItem(menu, QString::fromLatin1(item.name), item.kind, QCoreApplication::translate("MenuBar1", item.text),
-                       QString::fromLatin1(item.shortcut));
+    for (const ItemSpec &item : items) {
+        QAction *action = bar.appendItem(menu, QString::fromLatin1(item.name), item.kind,
+                                         QCoreApplication::translate("MenuBar1", item.text), QString::fromLatin1(item.shortcut));
+        if (item.command)
+            QObject::connect(action, &QAction::triggered, action, [command = item.command] { RunOnFocusedField(command); });
+    }
 }
 
 } // namespace

@@ -26,7 +26,7 @@ void NewAppInstance(App &app)
 void ApplicationAddMenuHandlers()
 {
     App *app = App::instance();
-    app->addMenuHandler(QStringLiteral("AboutCorvanthelix"), [app] { return app->AboutCorvanthelix_Action(); });
+    app->addMenuHandler(QStringLiteral("AboutCorvanthelix"), app, &App::AboutCorvanthelix_Action);
 }
 
 void MakeDefaultView()

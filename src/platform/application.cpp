@@ -15,9 +15,9 @@ Application *Application::instance()
     return qobject_cast<Application *>(QCoreApplication::instance());
 }
 
-void Application::addMenuHandler(const QString &itemName, std::function<bool()> handler)
+void Application::connectItem(const QString &itemName, QObject *receiver, std::function<void()> handler)
 {
     Q_ASSERT(m_menuBar);
     if (QAction *action = m_menuBar ? m_menuBar->item(itemName) : nullptr)
-        connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+        connect(action, &QAction::triggered, receiver, std::move(handler));
 }

@@ -18,9 +18,14 @@ public:
     MenuBar *menuBar() const { return m_menuBar; }
     void setMenuBar(MenuBar *menuBar) { m_menuBar = menuBar; }
 
-    // Binds handler to every menu item of that name.
-    void addMenuHandler(const QString &itemName, std::function<bool()> handler);
+    // Binds the handler to the menu item of that name.
+    template <typename Receiver> void addMenuHandler(const QString &itemName, Receiver *receiver, void (Receiver::*handler)())
+    {
+        connectItem(itemName, receiver, [receiver, handler] { (receiver->*handler)(); });
+    }
 
 private:
+    void connectItem(const QString &itemName, QObject *receiver, std::function<void()> handler);
+
     MenuBar *m_menuBar = nullptr;
 };

@@ -2,25 +2,37 @@
 #include "platform/bell.h"
 
 #include <QApplication>
-#include <QMetaObject>
+#include <QTimer>
 #include <canberra.h>
+#include <condition_variable>
 #include <mutex>
 #include <system_error>
 #include <thread>
 
 namespace {
 
-void ringWindowSystemBell()
+// A sound server may accept the connection and then never answer: the bell
+// has one thread of its own for the whole run, which such a server holds,
+// never the game. Never destroyed, since that thread may outlive the rest.
+struct Bell
 {
-    QMetaObject::invokeMethod(qApp, [] { QApplication::beep(); });
+    std::mutex lock;
+    std::condition_variable asked;
+    bool started = false;
+    quint64 requested = 0; // rings asked for
+    quint64 done = 0;      // rings the thread has finished with
+    quint64 fellBack = 0;  // the last ring the window system's bell rang for
+};
+
+Bell &bell()
+{
+    static Bell *const shared = new Bell;
+    return *shared;
 }
 
-// Whether the sound server took the bell. One context serves the whole run;
-// connecting to the server, the first time, may take a while.
+// Whether the sound server took the bell. One context serves the whole run.
 bool ringSoundTheme()
 {
-    static std::mutex lock;
-    const std::lock_guard<std::mutex> hold(lock);
     static ca_context *context = [] {
         ca_context *made = nullptr;
         if (ca_context_create(&made) != CA_SUCCESS)
@@ -37,16 +49,66 @@ bool ringSoundTheme()
     return result == CA_SUCCESS || result == CA_ERROR_DISABLED;
 }
 
+// Rings the window system's bell for that ring, once, on the game's thread.
+void fallBack(quint64 ring)
+{
+    {
+        const std::lock_guard hold(bell().lock);
+        if (bell().fellBack >= ring)
+            return;
+        bell().fellBack = ring;
+    }
+    QMetaObject::invokeMethod(qApp, [] { QApplication::beep(); });
+}
+
+void serve()
+{
+    Bell &state = bell();
+    std::unique_lock hold(state.lock);
+    for (;;) {
+        state.asked.wait(hold, [&] { return state.requested > state.done; });
+        const quint64 ring = state.requested;
+        hold.unlock();
+        const bool taken = ringSoundTheme();
+        if (!taken)
+            fallBack(ring);
+        hold.lock();
+        state.done = ring;
+    }
+}
+
 } // namespace
 
 void SystemBeep()
 {
-    try {
-        std::thread([] {
-            if (!ringSoundTheme())
-                ringWindowSystemBell();
-        }).detach();
-    } catch (const std::system_error &) {
-        QApplication::beep();
+    Bell &state = bell();
+    std::unique_lock hold(state.lock);
+    // The last ring is still with the sound server: it is not answering.
+    if (state.requested > state.done) {
+        hold.unlock();
+        return QApplication::beep();
     }
+    if (!state.started) {
+        try {
+            std::thread(serve).detach();
+            state.started = true;
+        } catch (const std::system_error &) {
+            hold.unlock();
+            return QApplication::beep();
+        }
+    }
+    const quint64 ring = ++state.requested;
+    state.asked.notify_one();
+    hold.unlock();
+    // A second is as long as a player waits for a bell: then the window
+    // system's rings instead.
+    QTimer::singleShot(1000, qApp, [ring] {
+        bool late;
+        {
+            const std::lock_guard hold(bell().lock);
+            late = bell().done < ring;
+        }
+        if (late)
+            fallBack(ring);
+    });
 }

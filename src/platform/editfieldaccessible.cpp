@@ -59,19 +59,26 @@ public:
     int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
     void addSelection(int start, int end) override { setSelection(0, start, end); }
     void removeSelection(int) override { field()->deselect(); }
-    void setSelection(int, int start, int end) override { field()->setSelection(start, end - start); }
+    void setSelection(int, int start, int end) override
+    {
+        start = within(start);
+        field()->setSelection(start, within(end) - start);
+    }
     int cursorPosition() const override { return field()->cursorPosition(); }
-    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
-    QString text(int start, int end) const override { return field()->text().mid(start, end - start); }
+    void setCursorPosition(int position) override { field()->setCursorPosition(within(position)); }
+    // A range that is reversed or reaches outside the text is refused with nothing.
+    QString text(int start, int end) const override { return isRange(start, end) ? field()->text().mid(start, end - start) : QString(); }
     int characterCount() const override { return int(field()->text().size()); }
     // Where the character stands while the text fits the field, as a name does.
     QRect characterRect(int offset) const override
     {
-        const QFontMetrics metrics(field()->font());
         const QString text = field()->text();
+        if (offset < 0 || offset > text.size())
+            return {};
+        const QFontMetrics metrics(field()->font());
         const QRect inside = field()->contentsRect().marginsRemoved(field()->textMargins());
         const int x = inside.left() + metrics.horizontalAdvance(text.left(offset));
-        const int width = offset >= 0 && offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
+        const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
         return QRect(field()->mapToGlobal(QPoint(x, inside.top())), QSize(width, inside.height()));
     }
     int offsetAtPoint(const QPoint &point) const override { return field()->cursorPositionAt(field()->mapFromGlobal(point)); }
@@ -119,35 +126,36 @@ public:
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString &text) override
     {
-        if (!field()->isReadOnly())
+        if (!field()->isReadOnly() && isRange(start, end))
             field()->setText(field()->text().replace(start, end - start, text));
     }
 
 private:
+    bool isRange(int start, int end) const { return start >= 0 && start <= end && end <= characterCount(); }
+    int within(int offset) const { return qBound(0, offset, characterCount()); }
+
     // The character, word, sentence or line around the offset; the end of
-    // the text counts as part of its last word or sentence. Every step moves
-    // on or stops, so this always ends.
+    // the text counts as part of its last word or sentence. Every
+    // step moves on or stops, so this always ends.
     void piece(int offset, QAccessible::TextBoundaryType type, int *start, int *end) const
     {
         const QString text = field()->text();
         const int length = int(text.size());
         offset = qBound(0, offset, length);
-        if (type == QAccessible::CharBoundary) {
-            *start = offset;
-            *end = std::min(offset + 1, length);
-            return;
-        }
-        if (type != QAccessible::WordBoundary && type != QAccessible::SentenceBoundary) {
+        if (type != QAccessible::CharBoundary && type != QAccessible::WordBoundary && type != QAccessible::SentenceBoundary) {
             *start = 0; // one line, one paragraph
             *end = length;
             return;
         }
-        if (length == 0) {
-            *start = *end = 0;
+        if (length == 0 || (type == QAccessible::CharBoundary && offset == length)) {
+            *start = *end = offset; // no character after the last
             return;
         }
-        QTextBoundaryFinder finder(type == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
-                                                                      : QTextBoundaryFinder::Sentence,
+        // A character is what the player sees as one: a letter with its
+        // accents, an emoji whole.
+        QTextBoundaryFinder finder(type == QAccessible::CharBoundary   ? QTextBoundaryFinder::Grapheme
+                                   : type == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
+                                                                       : QTextBoundaryFinder::Sentence,
                                    text);
         finder.setPosition(std::min(offset, length - 1) + 1);
         *start = std::max<qsizetype>(finder.toPreviousBoundary(), 0);

@@ -1,7 +1,7 @@
 // Corvanthelix - a control that shows one picture and reports mouse-downs.
 #include "platform/imagewell.h"
 
-#include "platform/layout.h"
+#include "platform/contrast.h"
 #include "platform/picture.h"
 
 #include <QAccessibleWidget>

@@ -1,17 +1,18 @@
 // Corvanthelix - windows and controls made from layout tables.
 #include "platform/layout.h"
 
+#include "platform/contrast.h"
 #include "platform/editfieldaccessible.h"
 #include "platform/imagewell.h"
 #include "platform/listbox.h"
 #include "platform/timer.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <cmath>
 
 namespace {
 
@@ -37,13 +38,6 @@ QFont fontOf(const ControlRow &row, qreal scale)
     return font;
 }
 
-// WCAG's contrast ratio.
-double contrast(const QColor &a, const QColor &b)
-{
-    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The layout's colours are made for a light background and stay exactly as
 // they are there. On a dark one, black becomes the palette's own text colour
 // and every other colour the first lighter shade of its hue that reads at
@@ -56,7 +50,7 @@ QColor readable(QRgb designed, const QPalette &palette, QPalette::ColorRole text
     if (designed == qRgb(0, 0, 0))
         return palette.color(text);
     QColor shade = QColor::fromRgb(designed);
-    for (double toWhite = 0.05; contrast(shade, behind) < 4.5 && toWhite <= 1.0; toWhite += 0.05)
+    for (double toWhite = 0.05; ContrastRatio(shade, behind) < 4.5 && toWhite <= 1.0; toWhite += 0.05)
         shade.setRgbF(qRed(designed) / 255.0 * (1 - toWhite) + toWhite, qGreen(designed) / 255.0 * (1 - toWhite) + toWhite,
                       qBlue(designed) / 255.0 * (1 - toWhite) + toWhite);
     return shade;
@@ -93,19 +87,37 @@ QLabel *createLabel(QWidget *parent, const ControlRow &row, const QString &text,
     return label;
 }
 
+// Return presses a focused button, as Space does: Qt's buttons take Return
+// only in dialogs, and our windows are not. The keypad's Enter stays a screen
+// reader's key.
+class ReturnPresses : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() != QEvent::KeyPress || key->key() != Qt::Key_Return || key->modifiers() != Qt::NoModifier)
+            return false;
+        if (!key->isAutoRepeat())
+            static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
+};
+
 QPushButton *createPushButton(QWidget *parent, const ControlRow &row, const QString &text)
 {
     auto *button = new QPushButton(text, parent);
+    button->installEventFilter(new ReturnPresses(button));
     if (row.isDefault) {
         // Qt honours default buttons only in dialogs; our windows are not.
         button->setDefault(true);
-        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-            auto *shortcut = new QShortcut(QKeySequence(key), button);
-            QObject::connect(shortcut, &QShortcut::activated, button, [button] {
-                if (button->isVisible() && button->isEnabled())
-                    button->animateClick();
-            });
-        }
+        auto *shortcut = new QShortcut(QKeySequence(Qt::Key_Return), button);
+        QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isVisible() && button->isEnabled())
+                button->animateClick();
+        });
     }
     return button;
 }
@@ -127,12 +139,6 @@ QObject *createTimer(QWidget *parent, const ControlRow &row)
 }
 
 } // namespace
-
-double RelativeLuminance(const QColor &color)
-{
-    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
-}
 
 qreal LayoutScale()
 {

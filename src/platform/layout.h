@@ -1,6 +1,8 @@
 // Corvanthelix - windows and controls made from layout tables.
 #pragma once
 
+#include "platform/timer.h"
+
 #include <QRect>
 #include <QRgb>
 #include <QString>
@@ -30,10 +32,11 @@ struct ControlRow
     bool enabled = true;
     bool isDefault = false;        // push buttons: pressed by Return
     const char *columnWidths = ""; // list boxes: "66%,34%"
-    int timerMode = 0;             // timers
+    Timer::Mode timerMode = Timer::Off;
     int timerPeriod = 0;
     const char *accessibleName = "";
     const char *labelFor = ""; // labels: the control they name to assistive technology
+    int id = -1;               // how the window's code asks for the control, if it does
 };
 
 // The window settings that differ between our windows.
@@ -45,9 +48,6 @@ struct WindowSettings
     bool closeButton;
     bool minimiseButton;
 };
-
-// WCAG 2's relative luminance of a colour, 0 for black to 1 for white.
-double RelativeLuminance(const QColor &color);
 
 // The layout tables are drawn for the system font Qt's own theme gives on
 // Debian: Sans Serif at 9 points. A larger system font grows each window and

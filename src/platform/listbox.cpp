@@ -1,6 +1,8 @@
 // Corvanthelix - a multi-column list with clickable headings.
 #include "platform/listbox.h"
 
+#include "platform/displaytext.h"
+
 #include <QAccessible>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -18,6 +20,12 @@ class GridDelegate : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    // A cell shows what fits in it, at a cost that does not grow with the text.
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        return DisplayText(QStyledItemDelegate::displayText(value, locale), 256);
+    }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -224,34 +232,59 @@ void ListBox::initViewItemOption(QStyleOptionViewItem *option) const
     option->showDecorationSelected = true; // a selected row is highlighted across its whole width
 }
 
-int ListBox::accessibleChild(const QModelIndex &index) const
+void ListBox::tellCell(QAccessible::Event type, const QModelIndex &index)
 {
-    return (index.row() + 1) * model()->columnCount(rootIndex()) + index.column();
+    if (!QAccessible::isActive() || !index.isValid())
+        return;
+    QAccessibleEvent event(this, type);
+    event.setChild(AccessibleChild(index.row(), index.column(), model()->columnCount(rootIndex())));
+    QAccessible::updateAccessibility(&event);
+}
+
+void ListBox::tellCurrent()
+{
+    if (hasFocus())
+        tellCell(QAccessible::Focus, currentIndex());
 }
 
 void ListBox::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    if (QAccessible::isActive() && current.isValid()) {
-        QAccessibleEvent event(this, QAccessible::Focus);
-        event.setChild(accessibleChild(current));
-        QAccessible::updateAccessibility(&event);
-    }
+    tellCurrent();
     QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListBox::focusInEvent(QFocusEvent *event)
+{
+    QAbstractItemView::focusInEvent(event);
+    // Qt tells of the list's own focus after this: the current row's comes after that.
+    QMetaObject::invokeMethod(this, &ListBox::tellCurrent, Qt::QueuedConnection);
 }
 
 void ListBox::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
 {
-    if (QAccessible::isActive()) {
-        for (const auto &[indexes, type] : {std::pair(selected.indexes(), QAccessible::SelectionAdd),
-                                           std::pair(deselected.indexes(), QAccessible::SelectionRemove)}) {
-            if (indexes.isEmpty())
-                continue;
-            QAccessibleEvent event(this, type);
-            event.setChild(accessibleChild(indexes.first()));
-            QAccessible::updateAccessibility(&event);
-        }
-    }
+    if (!selected.isEmpty())
+        tellCell(QAccessible::SelectionAdd, selected.indexes().constFirst());
+    if (!deselected.isEmpty())
+        tellCell(QAccessible::SelectionRemove, deselected.indexes().constFirst());
     QAbstractItemView::selectionChanged(selected, deselected);
+}
+
+void ListBox::showSortMark(int column, Qt::SortOrder order)
+{
+    const QSignalBlocker quiet(m_header);
+    m_header->setSortIndicator(column, order);
+}
+
+void ListBox::keyboardSearch(const QString &search)
+{
+    m_searchFrom = currentIndex();
+    QAbstractItemView::keyboardSearch(search);
+}
+
+void ListBox::showFound(const QModelIndex &index)
+{
+    if (index.isValid() && currentIndex() == m_searchFrom)
+        setCurrentIndex(index);
 }
 
 void ListBox::keyPressEvent(QKeyEvent *event)

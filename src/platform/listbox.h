@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QAccessible>
 
 class QHeaderView;
 
@@ -31,6 +32,19 @@ public:
     void setColumnWidths(const QString &percents);
     // What a click on the column's heading does.
     void clickHeading(int column);
+    // Marks the heading of the column the model shows its rows sorted by,
+    // without asking it to sort again.
+    void showSortMark(int column, Qt::SortOrder order);
+    // A row that typing looked for, found later: it becomes current unless
+    // the player has moved on meanwhile.
+    void showFound(const QModelIndex &index);
+    // Moves assistive technology's focus to the current row, for a screen
+    // reader to read it.
+    void tellCurrent();
+
+    // Which of the accessible table's children a cell is: the headings come
+    // first, then the cells row by row.
+    static int AccessibleChild(int row, int column, int columns) { return (row + 1) * columns + column; }
 
     QRect visualRect(const QModelIndex &index) const override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
@@ -57,6 +71,8 @@ protected:
     // The second of two quick clicks is a click, as on the wells.
     void mouseDoubleClickEvent(QMouseEvent *event) override { mousePressEvent(event); }
     void keyPressEvent(QKeyEvent *event) override;
+    void keyboardSearch(const QString &search) override;
+    void focusInEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -67,8 +83,8 @@ private:
     int rowY(int row) const;
     // How far the rows are scrolled, in pixels, for a scroll bar position.
     qint64 offsetFor(int value) const;
-    // Which of the accessible table's children a cell is: the headings come first.
-    int accessibleChild(const QModelIndex &index) const;
+    // Tells assistive technology of a change to the cell.
+    void tellCell(QAccessible::Event type, const QModelIndex &index);
     void applyColumnWidths();
     void applyRowHeight();
 
@@ -77,5 +93,6 @@ private:
     qint64 m_offset = 0;
     bool m_updatingGeometries = false;
     QPersistentModelIndex m_hover;
+    QPersistentModelIndex m_searchFrom; // where typing last began to look
     QList<int> m_percents;
 };

@@ -23,7 +23,8 @@ public:
 
     bool isValid() const override
     {
-        return m_list && m_list->model() && m_row < m_list->model()->rowCount() && m_column < m_list->model()->columnCount();
+        return m_list && m_list->model() && m_row >= -1 && m_row < m_list->model()->rowCount() && m_column >= 0
+               && m_column < m_list->model()->columnCount();
     }
     QObject *object() const override { return nullptr; }
     QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_list); }
@@ -109,7 +110,7 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
 private:
-    bool heading() const { return m_row < 0; }
+    bool heading() const { return m_row == -1; }
 
     QPointer<ListBox> m_list;
     int m_row;
@@ -120,7 +121,12 @@ class ListBoxAccessible : public QAccessibleWidget, public QAccessibleTableInter
 {
 public:
     explicit ListBoxAccessible(QWidget *list) : QAccessibleWidget(list, QAccessible::Table) {}
-    ~ListBoxAccessible() override { forgetCells(0); }
+    ~ListBoxAccessible() override
+    {
+        forgetCells(0);
+        if (m_nowhere)
+            QAccessible::deleteAccessibleInterface(m_nowhere);
+    }
 
     ListBox *list() const { return static_cast<ListBox *>(widget()); }
     QAbstractItemModel *model() const { return list()->model(); }
@@ -136,14 +142,18 @@ public:
     int rowCount() const override { return model() ? model()->rowCount() : 0; }
     int childCount() const override { return columnCount() * (rowCount() + 1); }
 
-    // Row -1 is the headings.
+    // Row -1 is the headings; null for a cell that is not there.
     QAccessibleInterface *cell(int row, int column) const
     {
         if (column < 0 || column >= columnCount() || row < -1 || row >= rowCount())
             return nullptr;
-        const int index = (row + 1) * columnCount() + column;
+        const int index = ListBox::AccessibleChild(row, column, columnCount());
         if (const QAccessible::Id id = m_cells.value(index))
             return QAccessible::accessibleInterface(id);
+        // A client that walks ten million rows keeps only the last few
+        // thousand it asked about; any other is made anew when asked again.
+        if (m_cells.size() >= 4096)
+            forgetCells(columnCount());
         auto *created = new CellAccessible(list(), row, column);
         m_cells.insert(index, QAccessible::registerAccessibleInterface(created));
         return created;
@@ -152,19 +162,44 @@ public:
     QAccessibleInterface *child(int index) const override
     {
         const int columns = columnCount();
-        return columns ? cell(index / columns - 1, index % columns) : nullptr;
+        return columns && index >= 0 ? cell(index / columns - 1, index % columns) : nullptr;
     }
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
         auto *other = const_cast<QAccessibleInterface *>(child);
         const auto *cell = other ? other->tableCellInterface() : nullptr;
-        return cell && other->parent() && other->parent()->object() == object()
-                   ? (cell->rowIndex() + 1) * columnCount() + cell->columnIndex()
+        return cell && other->parent() && other->parent()->object() == object() && other->isValid()
+                   ? ListBox::AccessibleChild(cell->rowIndex(), cell->columnIndex(), columnCount())
                    : -1;
     }
 
-    QAccessibleInterface *cellAt(int row, int column) const override { return cell(row, column); }
+    // Never null: Qt 6.4's bridge calls through what it gets for a row just
+    // past the end, as a screen reader that still counts a removed row asks.
+    // Such a cell is there, empty, unselected, and one row and column large.
+    QAccessibleInterface *cellAt(int row, int column) const override
+    {
+        if (QAccessibleInterface *found = cell(row, column))
+            return found;
+        if (!m_nowhere)
+            m_nowhere = QAccessible::registerAccessibleInterface(new CellAccessible(list(), -2, -1));
+        return QAccessible::accessibleInterface(m_nowhere);
+    }
+
+    // What is at a point is found from where the rows stand, rather than by
+    // asking every one of millions of cells for its place.
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QPoint inViewport = list()->viewport()->mapFromGlobal(QPoint(x, y));
+        if (list()->viewport()->rect().contains(inViewport)) {
+            const QModelIndex index = list()->indexAt(inViewport);
+            return index.isValid() ? cell(index.row(), index.column()) : nullptr;
+        }
+        QHeaderView *header = list()->header();
+        const QPoint inHeader = header->viewport()->mapFromGlobal(QPoint(x, y));
+        const int column = header->viewport()->rect().contains(inHeader) ? header->logicalIndexAt(inHeader) : -1;
+        return column >= 0 ? cell(-1, column) : nullptr;
+    }
     QAccessibleInterface *caption() const override { return nullptr; }
     QAccessibleInterface *summary() const override { return nullptr; }
     QString columnDescription(int column) const override
@@ -206,7 +241,7 @@ public:
 
 private:
     // Forgets the cells from that child index on.
-    void forgetCells(int from)
+    void forgetCells(int from) const
     {
         for (auto it = m_cells.begin(); it != m_cells.end();) {
             if (it.key() < from) {
@@ -219,12 +254,14 @@ private:
     }
 
     mutable QHash<int, QAccessible::Id> m_cells; // by child index
+    mutable QAccessible::Id m_nowhere = 0;       // the cell that is not there
 };
 
 QList<QAccessibleInterface *> CellAccessible::columnHeaderCells() const
 {
     auto *table = static_cast<ListBoxAccessible *>(QAccessible::queryAccessibleInterface(m_list));
-    return heading() || !table ? QList<QAccessibleInterface *>() : QList<QAccessibleInterface *>{table->cell(-1, m_column)};
+    return heading() || !table || !isValid() ? QList<QAccessibleInterface *>()
+                                             : QList<QAccessibleInterface *>{table->cell(-1, m_column)};
 }
 
 QAccessibleInterface *listBoxFactory(const QString &className, QObject *object)

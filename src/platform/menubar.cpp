@@ -52,8 +52,6 @@ QAction *MenuBar::appendItem(const QString &menuName, const QString &name, Kind 
         break;
     case Item:
         action->setMenuRole(QAction::NoRole);
-        if (!action->isSeparator())
-            connect(action, &QAction::triggered, action, [name] { RunTextFieldCommand(name); });
         break;
     }
     return action;
@@ -86,25 +84,11 @@ void MenuBar::attachTo(QMainWindow *window) const
         bar->addMenu(menu);
 }
 
-bool RunTextFieldCommand(const QString &itemName)
+bool RunOnFocusedField(FieldCommand command)
 {
     auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     if (!field)
         return false;
-    if (itemName == QLatin1String("EditUndo"))
-        field->undo();
-    else if (itemName == QLatin1String("EditCut"))
-        field->cut();
-    else if (itemName == QLatin1String("EditCopy"))
-        field->copy();
-    else if (itemName == QLatin1String("EditPaste"))
-        field->paste();
-    else if (itemName == QLatin1String("EditClear")) {
-        if (field->hasSelectedText())
-            field->del();
-    } else if (itemName == QLatin1String("EditSelectAll"))
-        field->selectAll();
-    else
-        return false;
+    command(*field);
     return true;
 }

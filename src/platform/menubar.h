@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QAction;
+class QLineEdit;
 class QMainWindow;
 class QMenu;
 
@@ -15,7 +16,7 @@ class MenuBar : public QObject
     Q_OBJECT
 public:
     enum Kind {
-        Item,            // an ordinary item; the Edit item names get the text-field commands
+        Item,            // an ordinary item
         QuitItem,        // ends the application
         ApplicationItem, // goes to the application menu where the platform has one
     };
@@ -41,6 +42,7 @@ private:
     QList<QMenu *> m_menus;
 };
 
-// What the Edit items do: act on the text field that has the keyboard focus,
-// and do nothing when no text field has it.
-bool RunTextFieldCommand(const QString &itemName);
+// What an Edit item does: a command on the text field that has the keyboard
+// focus. Nothing happens, and false comes back, when no text field has it.
+using FieldCommand = void (*)(QLineEdit &field);
+bool RunOnFocusedField(FieldCommand command);

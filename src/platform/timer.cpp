@@ -1,15 +1,25 @@
 // Corvanthelix - a timer switched by mode, as the game's watch uses it.
 #include "platform/timer.h"
 
+#include <QElapsedTimer>
+
 Timer::Timer(QObject *parent)
     : QObject(parent)
+    , m_clock([] {
+        static QElapsedTimer steady = [] {
+            QElapsedTimer started;
+            started.start();
+            return started;
+        }();
+        return steady.elapsed();
+    })
 {
     m_timer.setTimerType(Qt::CoarseTimer);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &Timer::tick);
 }
 
-void Timer::setMode(int mode)
+void Timer::setMode(Mode mode)
 {
     if (mode == m_mode)
         return;
@@ -42,7 +52,7 @@ void Timer::wake()
 void Timer::apply()
 {
     m_asleep = false;
-    m_since.start();
+    m_since = m_clock();
     armNext();
 }
 
@@ -52,7 +62,7 @@ void Timer::armNext()
         m_timer.stop();
         return;
     }
-    m_timer.start(int(m_period - m_since.elapsed() % m_period));
+    m_timer.start(int(m_period - (m_clock() - m_since) % m_period));
 }
 
 void Timer::tick()

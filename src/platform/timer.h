@@ -1,9 +1,9 @@
 // Corvanthelix - a timer switched by mode, as the game's watch uses it.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 // In repeating mode it ticks every period on a grid counted from the moment
 // the mode began, however late a tick was delivered. A repeating timer that
@@ -13,17 +13,23 @@ class Timer : public QObject
 {
     Q_OBJECT
 public:
+    // The numbers are the modes' own, as a layout table gives them.
     enum Mode { Off = 0, Multiple = 2 };
 
     explicit Timer(QObject *parent = nullptr);
 
-    int mode() const { return m_mode; }
+    Mode mode() const { return m_mode; }
     // Switching a running repeating timer to Multiple again keeps its rhythm.
-    void setMode(int mode);
+    void setMode(Mode mode);
     void setPeriod(int milliseconds);
 
     void sleep();
     void wake();
+    // How long until the next tick, as it was armed; -1 while off or asleep.
+    int armedFor() const { return m_timer.isActive() ? m_timer.interval() : -1; }
+    // The clock the grid is counted on, in milliseconds: a steady one, unless
+    // a test sets one of its own.
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
 
 signals:
     void action();
@@ -34,8 +40,9 @@ private:
     void tick();
 
     QTimer m_timer; // single shot, armed for the next point of the grid
-    QElapsedTimer m_since; // the grid's origin
+    std::function<qint64()> m_clock;
+    qint64 m_since = 0; // the grid's origin
     int m_period = 0;
-    int m_mode = Off;
+    Mode m_mode = Off;
     bool m_asleep = false;
 };

@@ -4,15 +4,22 @@
 #include "platform/application.h"
 #include "platform/menubar.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QStyleHints>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
+#include <QStyleHints>
 
 Window::Window(const WindowSettings &settings, QWidget *parent)
     : QMainWindow(parent)
-    , m_content(new QWidget(this))
+    , m_frame(new QWidget(this))
+    , m_content(new QWidget(m_frame))
     , m_scale(LayoutScale())
     , m_designedSize(settings.width, settings.height)
 {
@@ -26,6 +33,11 @@ Window::Window(const WindowSettings &settings, QWidget *parent)
 
     if (Application *app = Application::instance(); app && app->menuBar())
         app->menuBar()->attachTo(this);
+    // F10 opens the first menu, as in the desktop's own programs.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+        if (auto *bar = qobject_cast<QMenuBar *>(menuWidget()); bar && !bar->actions().isEmpty())
+            bar->setActiveAction(bar->actions().constFirst());
+    });
 
     m_content->setFixedSize(Scaled(QRect(QPoint(), m_designedSize), m_scale).size());
     m_content->installEventFilter(this);
@@ -33,22 +45,23 @@ Window::Window(const WindowSettings &settings, QWidget *parent)
     // A desktop may tell a switch between light and dark as its colour scheme.
     connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this, &Window::applyLook);
 #endif
-    setCentralWidget(m_content);
+    setCentralWidget(m_frame);
     // The window takes exactly the content plus the menu bar, and cannot be
     // resized or maximised.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    fitScreen();
 }
 
 void Window::createControls(std::span<const ControlRow> table)
 {
     m_table = table;
-    for (const ControlRow &row : table) {
-        QObject *control = CreateControl(m_content, row, m_scale, metaObject()->className());
-        m_controls.insert(control->objectName(), control);
-    }
     for (const ControlRow &row : table)
-        if (*row.labelFor)
-            control<QLabel>(QLatin1String(row.name))->setBuddy(control<QWidget>(QLatin1String(row.labelFor)));
+        m_made.push_back(CreateControl(m_content, row, m_scale, metaObject()->className()));
+    for (size_t i = 0; i < table.size(); ++i)
+        if (*table[i].labelFor)
+            for (size_t buddy = 0; buddy < table.size(); ++buddy)
+                if (qstrcmp(table[buddy].name, table[i].labelFor) == 0)
+                    static_cast<QLabel *>(m_made[i])->setBuddy(static_cast<QWidget *>(m_made[buddy]));
 }
 
 void Window::changeEvent(QEvent *event)
@@ -58,9 +71,56 @@ void Window::changeEvent(QEvent *event)
         m_scale = LayoutScale();
         m_content->setFixedSize(Scaled(QRect(QPoint(), m_designedSize), m_scale).size());
         applyLook();
+        fitScreen();
     } else if (event->type() == QEvent::PaletteChange) {
         applyLook();
     }
+}
+
+void Window::fitScreen()
+{
+    // Only a grown window is ever too large: the layout's own size is the
+    // program's, and stays exactly as it is.
+    const QSize content = m_content->size();
+    QSize room = screen()->availableGeometry().size() - QSize(0, menuWidget() ? menuWidget()->sizeHint().height() : 0);
+    // The window system's frame, as it was drawn, or as a title bar usually is.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    room -= frame.isEmpty() ? QSize(16, 48) : frame;
+    const bool scroll = m_scale > 1.0 && (content.width() > room.width() || content.height() > room.height());
+    if (scroll == (m_scroller != nullptr))
+        return setFrameSize(content, room);
+    QWidget *focus = focusWidget(); // kept where it is, moved with the content
+    if (scroll) {
+        m_scroller = new QScrollArea(m_frame);
+        m_scroller->setFrameShape(QFrame::NoFrame);
+        m_scroller->setWidget(m_content);
+        m_scroller->show();
+        // The focus moved by the arrow keys is brought into view, as Tab brings it.
+        connect(qApp, &QApplication::focusChanged, m_scroller, [this](QWidget *, QWidget *now) {
+            if (now && m_content->isAncestorOf(now))
+                m_scroller->ensureWidgetVisible(now);
+        });
+    } else {
+        m_content->setParent(m_frame);
+        m_content->show();
+        delete std::exchange(m_scroller, nullptr);
+    }
+    if (focus)
+        focus->setFocus();
+    setFrameSize(content, room);
+}
+
+void Window::setFrameSize(QSize content, QSize room)
+{
+    if (!m_scroller)
+        return m_frame->setFixedSize(content);
+    // Room for a scroll bar only in the direction that scrolls.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const bool down = content.height() > room.height();
+    const bool across = content.width() + (down ? bar : 0) > room.width();
+    m_scroller->setFixedSize(std::min(content.width() + (down ? bar : 0), room.width()),
+                             std::min(content.height() + (across ? bar : 0), room.height()));
+    m_frame->setFixedSize(m_scroller->size());
 }
 
 void Window::hideEvent(QHideEvent *event)
@@ -79,9 +139,9 @@ void Window::showEvent(QShowEvent *event)
 
 void Window::applyLook()
 {
-    for (const ControlRow &row : m_table)
-        if (auto *widget = qobject_cast<QWidget *>(m_controls.value(QString::fromLatin1(row.name))))
-            ApplyLook(widget, row, m_scale);
+    for (size_t i = 0; i < m_table.size(); ++i)
+        if (auto *widget = qobject_cast<QWidget *>(m_made[i]))
+            ApplyLook(widget, m_table[i], m_scale);
 }
 
 bool Window::eventFilter(QObject *watched, QEvent *event)

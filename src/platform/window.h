@@ -3,9 +3,11 @@
 
 #include "platform/layout.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <span>
+#include <vector>
+
+class QScrollArea;
 
 class Window : public QMainWindow
 {
@@ -17,14 +19,19 @@ public:
     // The area the layout coordinates refer to, below the menu bar.
     QWidget *content() const { return m_content; }
 
-    // Creates the table's controls in order and keeps them by name.
+    // Creates the table's controls in order.
     void createControls(std::span<const ControlRow> table);
-    // The control of that name; asserts that it exists and has that type.
-    template <typename T> T *control(const QString &name) const
+    // The control the table made with that id; asserts that it has that type.
+    template <typename T> T *created(int id) const
     {
-        auto *found = qobject_cast<T *>(m_controls.value(name));
-        Q_ASSERT_X(found, "Window::control", qPrintable(name));
-        return found;
+        for (size_t i = 0; i < m_table.size(); ++i)
+            if (m_table[i].id == id) {
+                auto *found = qobject_cast<T *>(m_made[i]);
+                Q_ASSERT_X(found, "Window::created", m_table[i].name);
+                return found;
+            }
+        Q_ASSERT_X(false, "Window::created", "no such id");
+        return nullptr;
     }
 
 signals:
@@ -43,11 +50,17 @@ protected:
 
 private:
     void applyLook();
+    // A window grown for a larger font beyond what the screen can show
+    // scrolls, with every control reachable and every text whole.
+    void fitScreen();
+    void setFrameSize(QSize content, QSize room);
 
+    QWidget *m_frame;   // what the window shows below its menu bar: the content, or a scroller with it
     QWidget *m_content;
+    QScrollArea *m_scroller = nullptr;
     qreal m_scale; // of the layout, for the system font
     QSize m_designedSize;
     std::span<const ControlRow> m_table;
-    QHash<QString, QObject *> m_controls;
+    std::vector<QObject *> m_made; // the table's controls, row by row
     bool m_keyboardFocus = false;
 };

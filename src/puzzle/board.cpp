@@ -75,17 +75,31 @@ void RefreshLineSums(Board &board)
     }
 }
 
+Sums SumsShown(const Board &board)
+{
+    Sums sums;
+    for (size_t i = 0; i < Lines().size(); ++i)
+        sums[i] = board.text(Lines()[i].sum);
+    return sums;
+}
+
+int LinesRight(const Board &board)
+{
+    return int(std::count_if(Lines().begin(), Lines().end(),
+                             [&](const Line &line) { return board.text(line.sum) == QString::number(line.target); }));
+}
+
 namespace {
 
-// Well 0 stands for the whole board. Rows top to bottom, columns left to
-// right, then the falling and the rising diagonal, each sum beside its target.
-QString spoken(const Board &board, int well)
+// The lines the filter takes, rows top to bottom, columns left to right,
+// then the falling and the rising diagonal, each sum beside its target.
+template <typename Filter> QString spoken(const Board &board, Filter takes)
 {
     static constexpr int order[] = {0, 1, 2, 5, 4, 3, 7, 6};
     QStringList parts;
     for (int index : order) {
         const Line &line = Lines()[index];
-        if (well && std::find(line.wells.begin(), line.wells.end(), well) == line.wells.end())
+        if (!takes(index, line))
             continue;
         const QString sum = board.text(line.sum);
         if (sum.isEmpty())
@@ -99,13 +113,29 @@ QString spoken(const Board &board, int well)
 
 } // namespace
 
+namespace {
+
+bool passesThrough(const Line &line, int well)
+{
+    return std::find(line.wells.begin(), line.wells.end(), well) != line.wells.end();
+}
+
+} // namespace
+
 QString LinesThrough(const Board &board, int well)
 {
     Q_ASSERT(well >= 1 && well <= 9);
-    return spoken(board, well);
+    return spoken(board, [well](int, const Line &line) { return passesThrough(line, well); });
 }
 
 QString AllLines(const Board &board)
 {
-    return spoken(board, 0);
+    return spoken(board, [](int, const Line &) { return true; });
+}
+
+QString LinesChangedSince(const Board &board, const Sums &before, int besides)
+{
+    return spoken(board, [&](int index, const Line &line) {
+        return board.text(line.sum) != before[size_t(index)] && !passesThrough(line, besides);
+    });
 }

@@ -1,26 +1,20 @@
 // Corvanthelix - the board: nine tiles, their hidden numbers and the line sums.
 #pragma once
 
+#include "platform/timer.h"
+
 #include <QString>
 #include <array>
 
 class Picture;
 
-// The main window's controls that the rules read and write. The layout table
-// names each one by ControlName, so the rules and the window cannot disagree
-// on a name, and a misspelt one does not compile.
+// The main window's controls that the rules read and write. The window's
+// layout table says which control each one is.
 enum class Control {
     RisingDiagonalSum, TopRowSum, MiddleRowSum, BottomRowSum, RightColumnSum, MiddleColumnSum, LeftColumnSum,
     FallingDiagonalSum, StepCounter, Done, NameField, ScoreTable, EnterScore, NewGame,
 };
-
-constexpr const char *ControlName(Control control)
-{
-    constexpr const char *names[] = {"StaticText0", "StaticText1", "StaticText2", "StaticText3", "StaticText4",
-                                     "StaticText5", "StaticText6", "StaticText7", "StaticText17", "StaticText20",
-                                     "EditField1", "ListBox1", "PushButton3", "PushButton2"};
-    return names[int(control)];
-}
+inline constexpr int ControlCount = int(Control::NewGame) + 1;
 
 // What the rules need of the screen: nine picture slots in row-major order
 // (1 2 3 / 4 5 6 / 7 8 9) and the controls they read and write.
@@ -41,8 +35,8 @@ public:
     virtual void setEnabled(Control control, bool enabled) = 0;
     virtual void setVisible(Control control, bool visible) = 0;
 
-    // The watch's timer: 0 off, 2 repeating.
-    virtual void setTimerMode(int mode) = 0;
+    // The watch's timer.
+    virtual void setTimerMode(Timer::Mode mode) = 0;
     virtual void beep() = 0;
 };
 
@@ -73,13 +67,23 @@ void LayTile(Board &board, int well, qint32 n);
 // Rewrites all eight blue sums from the wells, every label every time.
 void RefreshLineSums(Board &board);
 
-// How the lines through a well stand against their targets, as a screen
-// reader player hears them: "top row 13 of 6, left column 22 of 12, falling
-// diagonal 18 of 15". Read from the sums on screen, so empty before the
-// watch's first tick, as they are.
+// The blue sums as they stand, in the order the lines are refreshed.
+using Sums = std::array<QString, 8>;
+Sums SumsShown(const Board &board);
+// How many of the eight lines show their targets.
+int LinesRight(const Board &board);
+
+// How lines stand against their targets, as a screen reader player hears
+// them: "top row 13 of 6, left column 22 of 12, falling diagonal 18 of 15".
+// Rows, then columns, then the diagonals. Read from the sums on screen, so
+// empty before the watch's first tick, as they are.
+// The lines through a well:
 QString LinesThrough(const Board &board, int well);
-// The same for the whole board, rows, then columns, then diagonals.
+// All eight:
 QString AllLines(const Board &board);
+// Those whose sums differ from the ones given, but for any through the well
+// `besides` (1 to 9, or 0 for none); empty when there are none.
+QString LinesChangedSince(const Board &board, const Sums &before, int besides = 0);
 
 // Hidden numbers of the opening board, wells 1 to 9: 9 1 3 / 7 4 2 / 6 8 5.
 inline constexpr std::array<qint32, 9> OpeningArrangement = {9, 1, 3, 7, 4, 2, 6, 8, 5};

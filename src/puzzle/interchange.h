@@ -21,5 +21,5 @@ struct Selection
 
 // A mouse-down on a well. The first click records the tile; the second lays
 // each well the tile of the other's hidden number and counts one step, even
-// when both clicks hit the same well. Always returns false (not handled).
-bool ClickWell(Board &board, Selection &selection, int well);
+// when both clicks hit the same well.
+void ClickWell(Board &board, Selection &selection, int well);

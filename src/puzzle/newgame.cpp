@@ -28,7 +28,7 @@ void NewGame(Board &board, Selection &selection, QRandomGenerator &random)
     board.setVisible(Control::Done, false);
     board.setEnabled(Control::EnterScore, false);
     board.setEnabled(Control::ScoreTable, false);
-    board.setTimerMode(2);
+    board.setTimerMode(Timer::Multiple);
     board.setText(Control::NameField, QString());
     board.setText(Control::StepCounter, QStringLiteral("0"));
     const auto dealt = Deal(random);

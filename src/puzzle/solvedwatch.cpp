@@ -5,7 +5,6 @@
 #include "puzzle/board.h"
 #include "puzzle/interchange.h"
 
-
 bool SumsShowSolved(const Board &board)
 {
     for (const Line &line : Lines())
@@ -22,7 +21,7 @@ void WatchTick(Board &board, Selection &selection)
 
     board.setVisible(Control::Done, true);
     board.beep();
-    board.setTimerMode(0);
+    board.setTimerMode(Timer::Off);
     for (int well = 1; well <= 9; ++well)
         board.setPicture(well, picA());
     selection.clear();

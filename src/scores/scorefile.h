@@ -1,9 +1,10 @@
-// Corvanthelix - the score file: one "name,score" line per entered score.
+// Corvanthelix - the score file's format: one "name,score" line per entered score.
 #pragma once
 
-#include "scores/scorefilereader.h"
+#include "platform/textfile.h"
 
 #include <QString>
+#include <string_view>
 
 // "Corvanthelix.txt" directly in the given data folder; empty when the folder is.
 QString ScoreFilePath(const QString &dataFolder);
@@ -12,19 +13,19 @@ QString ScoreFilePath(const QString &dataFolder);
 // characters become spaces, so one score is always one line.
 QString ScoreName(const QString &typed);
 
-struct AppendResult
-{
-    bool stored = false;
-    QString reason; // the system's reason when not stored
-};
+// The line a score is kept as, without its line ending: the name, a comma
+// and the score, nothing quoted or escaped.
+QString ScoreLine(const QString &name, const QString &score);
 
-// Adds one line to the end of the file, creating the folders (private to the
-// user) and the file when missing. One write in append mode, under a brief
-// lock, so another copy of the game appending at the same time cannot
-// interleave with it; a line ending goes first when the file ends in a
-// partial line; the line counts as stored only once the write was complete
-// and is on disk. A failed append leaves the file as it was. Anything in the
-// file's place that is not a regular file is refused.
+// What a line holds: name and score, or false for a line to skip. A line whose
+// last field is a whole number splits at its last comma, so a name with commas
+// comes back whole; any other line gives its first two fields, and is skipped
+// when the second is empty.
+bool ParseScoreLine(std::string_view line, std::string_view *name, std::string_view *score);
+
+// Adds the line and a line ending to the end of the file, durably and all or
+// nothing, creating the folders and the file when missing. When the file ends
+// in a partial line (a crash mid-write, a hand edit), a line ending goes first.
 AppendResult AppendScoreLine(const QString &path, const QString &line);
 
 // The messages that tell the player a score was not saved, or the file not read.

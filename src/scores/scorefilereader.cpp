@@ -1,14 +1,12 @@
 // Corvanthelix - reading the score file.
 #include "scores/scorefilereader.h"
 
-#include "scores/filedescriptor.h"
+#include "scores/scorefile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QLocale>
 #include <algorithm>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace {
 
@@ -17,170 +15,110 @@ constexpr size_t MaxLineBytes = size_t(1) << 20;
 // could enter is not read at all, rather than letting it take all memory.
 constexpr qint64 MaxFileBytes = qint64(256) << 20;
 
-bool isWholeNumber(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 void report(QString *problem, const QString &why)
 {
     if (problem)
         *problem = why;
 }
 
-// Where the line that begins at `from` ends: a line feed, a carriage return
-// followed by a line feed, or a carriage return alone (as old Mac files have).
-// The position of the next line feed is remembered, so that a file of lines
-// ended by CR alone is not searched to its end for a line feed once per line.
+bool stopped(const std::atomic_bool *stop)
+{
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
+// The two sizes, with as many digits as it takes to tell them apart.
+QString tooLarge(qint64 size)
+{
+    const QLocale locale;
+    int precision = 2;
+    while (precision < 9 && locale.formattedDataSize(size, precision) == locale.formattedDataSize(MaxFileBytes, precision))
+        ++precision;
+    return QCoreApplication::translate("ScoreFile", "the file is %1, more than the %2 this game reads")
+        .arg(locale.formattedDataSize(size, precision), locale.formattedDataSize(MaxFileBytes, precision));
+}
+
+// Reads the whole file, block by block; false when stopped or cut short.
+bool readAll(OpenedFile &file, std::string &text, const std::atomic_bool *stop)
+{
+    constexpr qint64 Block = qint64(1) << 20;
+    text.reserve(size_t(file.size()) + 1); // as ScoreRows::reserve asks: room to end a last line
+    text.resize(size_t(file.size()));
+    qint64 filled = 0;
+    while (filled < file.size()) {
+        if (stopped(stop))
+            return false;
+        const qint64 count = file.read(text.data() + filled, std::min(Block, file.size() - filled));
+        if (count <= 0)
+            break;
+        filled += count;
+    }
+    text.resize(size_t(filled));
+    return true;
+}
+
+// Where lines end: a line feed, a CR and a line feed, or a CR alone (as old
+// Mac files have). The next line feed is remembered, so that a file of lines
+// ended by a CR alone is not searched to its end once per line.
 class LineEnds
 {
 public:
-    static constexpr size_t None = size_t(-1);
+    explicit LineEnds(std::string_view text) : m_text(text), m_lf(text.find('\n')) {}
 
-    explicit LineEnds(const std::string &text) : m_text(text) {}
-
-    // Sets *end and *next (the next line's start) and returns true; false when
-    // the data so far holds no line end, or ends in a CR that an LF may follow.
-    bool find(size_t from, bool atEnd, size_t *end, size_t *next)
+    // Where the line that starts at `from` ends; *next is where the next one starts.
+    size_t find(size_t from, size_t *next)
     {
-        const char *data = m_text.data();
-        if (m_lf == None || m_lf < from) {
-            const size_t start = std::max(from, m_clearTo);
-            const void *found = std::memchr(data + start, '\n', m_text.size() - start);
-            m_lf = found ? size_t(static_cast<const char *>(found) - data) : None;
-            m_clearTo = found ? 0 : m_text.size();
-        }
-        const size_t limit = m_lf == None ? m_text.size() : m_lf;
-        const void *cr = std::memchr(data + from, '\r', limit - from);
-        if (!cr && m_lf == None)
-            return false;
-        *end = cr ? size_t(static_cast<const char *>(cr) - data) : m_lf;
-        if (cr && *end + 1 == m_text.size() && !atEnd)
-            return false;
-        *next = *end + 1 + (cr && *end + 1 == m_lf);
-        return true;
+        if (m_lf != std::string_view::npos && m_lf < from)
+            m_lf = m_text.find('\n', from);
+        const size_t limit = std::min(m_lf, m_text.size());
+        const void *cr = std::memchr(m_text.data() + from, '\r', limit - from);
+        const size_t end = cr ? size_t(static_cast<const char *>(cr) - m_text.data()) : limit;
+        *next = end == m_text.size() ? end : end + 1 + (cr && end + 1 == m_lf);
+        return end;
     }
-
-    // The text before the data searched so far was changed.
-    void forget() { m_lf = None; m_clearTo = 0; }
 
 private:
-    const std::string &m_text;
-    size_t m_lf = None;   // the next line feed, when known
-    size_t m_clearTo = 0; // no line feed before this, from where the last search started
+    std::string_view m_text;
+    size_t m_lf; // the next line feed, or npos when there is none
 };
 
-// Reads the first `size` bytes.
-void readLines(int fd, size_t size, ScoreRows &rows, const std::atomic_bool *stop)
+// The rows the buffer's lines hold; the rows point into the buffer.
+void splitLines(ScoreRows &rows, const std::atomic_bool *stop)
 {
-    // The file is read straight into the rows' buffer, block by block, and the
-    // rows point into it. Only a line that is too long is cut out again.
-    constexpr size_t Block = size_t(1) << 20;
-    std::string &text = rows.buffer();
-    // Room for the scores entered later, so that adding one does not move
-    // the whole buffer (and make the index of names over it anew).
-    text.reserve(size + 1 + (size_t(1) << 16));
+    // One row a line at most, reserved at once: growing by doubling would
+    // hold two copies of the index at the moment it grows. The rows point
+    // into the buffer, so it is looked at only once it has its room.
+    const std::string &buffer = rows.buffer();
+    rows.reserve(size_t(std::count(buffer.begin(), buffer.end(), '\n') + std::count(buffer.begin(), buffer.end(), '\r')) + 1, 0);
+    const std::string_view text = buffer;
     LineEnds ends(text);
-    size_t lineStart = 0;  // where the line being read begins
-    size_t scanned = 0;    // how far line endings have been looked for
-    bool skipping = false; // inside a line already known to be too long
-    bool firstLine = true; // only the file's first line may begin with a byte-order mark
-
-    auto endLine = [&](size_t end, size_t next) {
-        if (skipping) {
-            text.erase(lineStart, next - lineStart);
-            ends.forget();
-            next = lineStart;
-        } else {
-            std::string_view line(text.data() + lineStart, end - lineStart);
-            if (firstLine && line.substr(0, 3) == "\xEF\xBB\xBF")
-                line.remove_prefix(3);
-            std::string_view name, score;
-            if (line.size() <= MaxLineBytes && ParseScoreLine(line, &name, &score))
-                rows.appendFromBuffer(name, score);
-        }
-        skipping = firstLine = false;
-        lineStart = scanned = next;
-    };
-
-    size_t left = size;
-    for (bool atEnd = false; !atEnd;) {
-        if (stop && stop->load(std::memory_order_relaxed))
+    for (size_t from = 0, next = 0, count = 0; from < text.size(); from = next, ++count) {
+        if (count % (1u << 20) == 0 && stopped(stop))
             return;
-        const size_t filled = text.size(), want = std::min(Block, left);
-        text.resize(filled + want);
-        ssize_t count = 0;
-        while (want > 0 && (count = ::read(fd, text.data() + filled, want)) < 0 && errno == EINTR) {
-        }
-        text.resize(filled + size_t(std::max<ssize_t>(count, 0)));
-        left -= size_t(std::max<ssize_t>(count, 0));
-        atEnd = count <= 0;
-
-        size_t end, next;
-        while (ends.find(scanned, atEnd, &end, &next))
-            endLine(end, next);
-        // Either no line end is left, or a CR waits for the next block.
-        const bool pendingCr = !text.empty() && text.back() == '\r' && !atEnd;
-        scanned = text.size() - pendingCr;
-        if (text.size() - lineStart > MaxLineBytes + 1) // +1: the pending CR
-            skipping = true;
-        if (skipping && !atEnd) {
-            text.resize(lineStart);
-            if (pendingCr)
-                text.push_back('\r');
-            scanned = lineStart;
-            ends.forget();
-        }
+        std::string_view line = text.substr(from, ends.find(from, &next) - from);
+        // Only the file's first line may begin with a byte-order mark.
+        if (from == 0 && line.substr(0, 3) == "\xEF\xBB\xBF")
+            line.remove_prefix(3);
+        std::string_view name, score;
+        if (line.size() <= MaxLineBytes && ParseScoreLine(line, &name, &score))
+            rows.appendFromBuffer(name, score);
     }
-    if (lineStart < text.size())
-        endLine(text.size(), text.size());
 }
-
 
 } // namespace
-
-bool ParseScoreLine(std::string_view line, std::string_view *name, std::string_view *score)
-{
-    const size_t last = line.rfind(',');
-    if (last == std::string_view::npos)
-        return false;
-    if (isWholeNumber(line.substr(last + 1))) {
-        *name = line.substr(0, last);
-        *score = line.substr(last + 1);
-        return true;
-    }
-    const size_t first = line.find(',');
-    const std::string_view rest = line.substr(first + 1);
-    *score = rest.substr(0, rest.find(','));
-    *name = line.substr(0, first);
-    return !score->empty();
-}
-
-ScoreFileReader::ScoreFileReader(const QString &path)
-{
-    if (path.isEmpty())
-        return;
-    // Non-blocking, so that a FIFO in the file's place cannot hang the start.
-    FileDescriptor file(FileDescriptor::open(QFile::encodeName(path), O_RDONLY | O_NONBLOCK));
-    struct stat status;
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
-        return;
-    m_size = status.st_size;
-    m_fd = std::move(file);
-}
 
 ScoreRows ScoreFileReader::load(QString *problem, const std::atomic_bool *stop)
 {
     ScoreRows rows;
-    if (m_fd.get() < 0)
+    if (!m_file.isOpen())
         return rows;
-    if (m_size > MaxFileBytes) {
-        report(problem, QCoreApplication::translate("ScoreFile", "the file is %1, more than the %2 this game reads")
-                            .arg(QLocale().formattedDataSize(m_size), QLocale().formattedDataSize(MaxFileBytes)));
+    if (m_file.size() > MaxFileBytes) {
+        report(problem, tooLarge(m_file.size()));
         return rows;
     }
     try {
-        readLines(m_fd.get(), size_t(m_size), rows, stop);
+        if (readAll(m_file, rows.buffer(), stop))
+            splitLines(rows, stop);
+        rows.finish();
     } catch (const std::bad_alloc &) {
         rows = {};
         report(problem, QCoreApplication::translate("ScoreFile", "there is not enough memory to read it"));

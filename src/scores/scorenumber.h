@@ -2,30 +2,20 @@
 #pragma once
 
 #include <QtGlobal>
+#include <string>
 #include <string_view>
 
-// A score that is a number, as exactly as it was written: 0.D times 10 to the
-// magnitude, where D, its significant digits without leading or trailing
-// zeros, are head followed by tail (views into the text read). Zero has no
-// digits.
-struct ScoreNumber
-{
-    bool negative = false;
-    std::string_view head, tail;
-    qint64 magnitude = 0;
-    double approximately = 0; // rounded as a double, in the same order
+// A score is a number when it is an optional minus, digits with an optional
+// point, and an optional exponent, as std::from_chars reads them; a plus
+// sign, blanks, "inf" and "nan" make it a text.
 
-    // Whether the text is a score a sort puts among the numbers: an optional
-    // minus, digits with an optional point, and an optional exponent, as
-    // std::from_chars reads them. Signs of plus, blanks, "inf" and "nan"
-    // make a text. A number of any length is read exactly.
-    static bool Read(std::string_view text, ScoreNumber *number);
+// Whether the score is a number, and if so, its key: bytes that compare (as
+// std::string does: byte by byte, and a shorter key first on a common start)
+// as the numbers do, exactly, however many digits or however large an
+// exponent they have. Every way of writing zero gives the same key, and so
+// does every way of writing any other number.
+bool ScoreNumberKey(std::string_view score, std::string *key);
 
-    // <0, 0 or >0 as this is less than, equal to or more than other.
-    int compare(const ScoreNumber &other) const;
-
-private:
-    size_t digits() const { return head.size() + tail.size(); }
-    char digit(size_t i) const { return i < head.size() ? head[i] : tail[i - head.size()]; }
-    int sign() const { return digits() == 0 ? 0 : negative ? -1 : 1; }
-};
+// Whether the score is a number that is a whole number below `limit`, as
+// "7", "007", "7.0", "0.7e1" or "-0" are, and which.
+bool WholeNumberBelow(std::string_view score, quint32 limit, quint32 *value);

@@ -1,19 +1,18 @@
 // Corvanthelix - the scores in memory, compactly.
 #include "scores/scorerows.h"
 
-#include "scores/scorenumber.h"
-
 #include <QStringDecoder>
 #include <algorithm>
 #include <bit>
 #include <limits>
-#include <numeric>
 
 namespace {
 
+constexpr size_t LongestName = (size_t(1) << 20) - 1;
+
 // The score when it is a whole number below NotSmall, as every score the
 // game writes is; NotSmall for any other text.
-quint32 smallScore(std::string_view text)
+quint32 smallValue(std::string_view text)
 {
     if (text.empty() || text.size() > 4)
         return ScoreRows::NotSmall;
@@ -26,33 +25,30 @@ quint32 smallScore(std::string_view text)
     return std::min(value, ScoreRows::NotSmall);
 }
 
-bool isLargeNumber(std::string_view score)
+quint32 hashOf(std::string_view name)
 {
-    ScoreNumber number;
-    return smallScore(score) == ScoreRows::NotSmall && ScoreNumber::Read(score, &number);
+    return quint32(std::hash<std::string_view>()(name));
 }
-
-constexpr quint64 LongestName = (quint64(1) << 20) - 1;
 
 } // namespace
 
-quint32 ScoreRows::nameIndex(quint64 offset, std::string_view name)
+quint32 ScoreRows::nameIndex(quint32 row, std::string_view name)
 {
-    if ((m_names.size() + 1) * 4 > m_nameSlots.size() * 3)
+    Q_ASSERT_X(m_nameHashes.size() == m_firstRowOf.size(), "ScoreRows", "no rows are added once finished");
+    if ((m_firstRowOf.size() + 1) * 4 > m_nameSlots.size() * 3)
         rehashNames(std::max<size_t>(16, m_nameSlots.size() * 2));
-    const quint32 hash = quint32(std::hash<std::string_view>()(name));
+    const quint32 hash = hashOf(name);
     const size_t mask = m_nameSlots.size() - 1;
     for (size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const quint32 id = m_nameSlots[slot];
-        if (id == 0) {
-            m_names.push_back({quint32(offset), quint32(name.size()), hash});
-            m_nameSlots[slot] = quint32(m_names.size());
-            return quint32(m_names.size() - 1);
+        const quint32 known = m_nameSlots[slot];
+        if (known == 0) {
+            m_firstRowOf.push_back(row);
+            m_nameHashes.push_back(hash);
+            m_nameSlots[slot] = quint32(m_firstRowOf.size());
+            return quint32(m_firstRowOf.size() - 1);
         }
-        const NameRef &known = m_names[id - 1];
-        if (known.hash == hash && known.size == name.size()
-            && std::equal(name.begin(), name.end(), m_text.data() + known.offset))
-            return id - 1;
+        if (m_nameHashes[known - 1] == hash && distinctName(known - 1) == name)
+            return known - 1;
     }
 }
 
@@ -60,16 +56,16 @@ void ScoreRows::rehashNames(size_t size)
 {
     std::vector<quint32> table(size, 0);
     const size_t mask = size - 1;
-    for (quint32 id = 0; id < m_names.size(); ++id) {
-        size_t slot = m_names[id].hash & mask;
+    for (quint32 name = 0; name < m_nameHashes.size(); ++name) {
+        size_t slot = m_nameHashes[name] & mask;
         while (table[slot] != 0)
             slot = (slot + 1) & mask;
-        table[slot] = id + 1;
+        table[slot] = name + 1;
     }
     m_nameSlots = std::move(table);
 }
 
-void ScoreRows::reserve(size_t rows, size_t bytes, bool ordered)
+void ScoreRows::reserve(size_t rows, size_t bytes)
 {
     // Grown as adding one by one would grow them, so that many single rows
     // still cost little each.
@@ -79,101 +75,55 @@ void ScoreRows::reserve(size_t rows, size_t bytes, bool ordered)
     };
     grow(m_text, m_text.size() + bytes + 1); // +1: a line end for a last line without one
     grow(m_rows, m_rows.size() + rows);
-    if (ordered || !m_order.empty())
-        grow(m_order, m_rows.size() + rows);
-    grow(m_names, m_names.size() + rows);
-    if ((m_names.size() + rows) * 4 > m_nameSlots.size() * 3)
-        rehashNames(std::bit_ceil(std::max((m_names.size() + rows) * 4 / 3 + 1, m_nameSlots.size() * 2)));
+    grow(m_firstRowOf, m_firstRowOf.size() + rows);
+    grow(m_nameHashes, m_nameHashes.size() + rows);
+    if ((m_firstRowOf.size() + rows) * 4 > m_nameSlots.size() * 3)
+        rehashNames(std::bit_ceil(std::max((m_firstRowOf.size() + rows) * 4 / 3 + 1, m_nameSlots.size() * 2)));
 }
 
-void ScoreRows::push(quint64 offset, std::string_view name, std::string_view score)
+void ScoreRows::push(size_t offset, std::string_view name, std::string_view score)
 {
     Q_ASSERT(offset <= std::numeric_limits<quint32>::max() && name.size() <= LongestName);
-    const quint32 nameId = nameIndex(offset, name);
-    m_largeNumbers += isLargeNumber(score);
-    if (!m_order.empty())
-        m_order.push_back(quint32(m_rows.size()));
-    m_rows.push_back({quint32(offset), quint32(name.size()), smallScore(score), nameId});
-}
-
-void ScoreRows::endLastLine()
-{
-    if (!m_text.empty() && m_text.back() != '\n')
-        m_text.push_back('\n');
+    const quint32 row = quint32(m_rows.size());
+    // The row is in place before its name is looked up, which reads the name through it.
+    m_rows.push_back({quint32(offset), quint32(name.size()), smallValue(score), 0});
+    m_rows.back().name = nameIndex(row, name);
 }
 
 void ScoreRows::append(std::string_view name, std::string_view score)
 {
     name = name.substr(0, LongestName);
     reserve(1, name.size() + score.size() + 2);
-    endLastLine();
-    const quint64 offset = m_text.size();
+    // The last line ends first, so that the new text is not read as part of its score.
+    if (!m_text.empty() && m_text.back() != '\n')
+        m_text.push_back('\n');
+    const size_t offset = m_text.size();
     m_text.append(name);
     m_text.push_back(',');
     m_text.append(score);
     m_text.push_back('\n');
-    push(offset, std::string_view(m_text.data() + offset, name.size()),
-         std::string_view(m_text.data() + offset + name.size() + 1, score.size()));
+    push(offset, std::string_view(m_text).substr(offset, name.size()),
+         std::string_view(m_text).substr(offset + name.size() + 1, score.size()));
 }
 
 void ScoreRows::appendFromBuffer(std::string_view name, std::string_view score)
 {
     Q_ASSERT(name.data() >= m_text.data() && score.data() == name.data() + name.size() + 1
-             && score.data() + score.size() <= m_text.data() + m_text.size() && name.size() <= LongestName);
-    push(quint64(name.data() - m_text.data()), name, score);
+             && score.data() + score.size() <= m_text.data() + m_text.size());
+    push(size_t(name.data() - m_text.data()), name, score);
 }
 
-void ScoreRows::append(const ScoreRows &other)
+void ScoreRows::finish()
 {
-    if (other.empty())
-        return;
-    reserve(other.m_rows.size(), other.m_text.size(), !other.m_order.empty());
-    std::vector<quint32> nameOf(other.m_names.size());
-    endLastLine();
-    const quint64 shift = m_text.size();
-    const quint32 firstId = quint32(m_rows.size());
-    m_text.append(other.m_text);
-    for (size_t i = 0; i < nameOf.size(); ++i)
-        nameOf[i] = nameIndex(other.m_names[i].offset + shift,
-                              std::string_view(m_text.data() + shift + other.m_names[i].offset, other.m_names[i].size));
-    for (Row row : other.m_rows) {
-        row.offset += shift;
-        row.name = nameOf[row.name];
-        m_rows.push_back(row);
-    }
-    // Either table shown in an order of its own: both keep the order they are shown in.
-    if (!m_order.empty() || !other.m_order.empty()) {
-        if (m_order.empty()) {
-            m_order.resize(firstId);
-            std::iota(m_order.begin(), m_order.end(), 0u);
-        }
-        for (qsizetype row = 0; row < other.size(); ++row)
-            m_order.push_back(firstId + other.idAt(row));
-    }
-    m_largeNumbers += other.m_largeNumbers;
+    m_nameSlots = {};
+    m_nameHashes = {};
+    m_rows.shrink_to_fit();
+    m_firstRowOf.shrink_to_fit();
 }
 
-void ScoreRows::remove(qsizetype row)
+std::string_view ScoreRows::utf8(quint32 id, int column) const
 {
-    // The text stays in the buffer, and the name among the distinct ones;
-    // removals are rare and the buffer is no larger than the file that was read.
-    const quint32 id = idAt(row);
-    m_largeNumbers -= isLargeNumber(utf8(row, Score));
-    m_rows.erase(m_rows.begin() + id);
-    if (!m_order.empty()) {
-        m_order.erase(m_order.begin() + row);
-        for (quint32 &other : m_order)
-            other -= other > id;
-    }
-}
-
-std::string_view ScoreRows::utf8(qsizetype row, int column) const
-{
-    return field(at(row), column);
-}
-
-std::string_view ScoreRows::field(const Row &row, int column) const
-{
+    const Row &row = m_rows[id];
     const char *name = m_text.data() + row.offset;
     if (column == Name)
         return std::string_view(name, row.nameSize);

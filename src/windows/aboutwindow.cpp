@@ -11,11 +11,11 @@ namespace {
 QPointer<AboutWindow> shared;
 
 // The name, the version and the closing line; only the closing line is translated.
-constexpr const char *Text = "StaticText1";
+constexpr int Text = 0;
 
 const ControlRow controls[] = {
-    {.name = Text, .kind = ControlKind::MultiLineLabel, .geometry = {25, 28, 255, 244},
-     .textColor = qRgb(0, 0, 0)},
+    {.name = "StaticText1", .kind = ControlKind::MultiLineLabel, .geometry = {25, 28, 255, 244},
+     .textColor = qRgb(0, 0, 0), .id = Text},
 };
 
 } // namespace
@@ -38,6 +38,6 @@ AboutWindow::AboutWindow()
     createControls(Controls);
     // Escape closes it, as its close button does, for a player without a mouse.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
-    SetControlText(control<QWidget>(QLatin1String(Text)),
+    SetControlText(created<QWidget>(Text),
                    QStringLiteral("Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\n") + tr("A hidden-number puzzle, made with Qt."));
 }

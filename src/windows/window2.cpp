@@ -3,7 +3,6 @@
 
 #include "platform/announce.h"
 #include "platform/pictures.h"
-#include "windows/window1.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -24,7 +23,8 @@ const ControlRow controls[] = {
              "the puzzle is to rearrange the  blue tiles (and the hidden numbers associated with them) so that the "
              "new blue numbers match the red numbers."),
      .textColor = qRgb(0, 0, 0)},
-    {.name = Window2::BackButton, .kind = K::PushButton, .geometry = {376, 585, 80, 20}, .text = QT_TRANSLATE_NOOP("Window2", "Back"), .isDefault = true},
+    {.name = "PushButton1", .kind = K::PushButton, .geometry = {376, 585, 80, 20}, .text = QT_TRANSLATE_NOOP("Window2", "Back"),
+     .isDefault = true, .id = Window2::BackButton},
     {.name = "ImageWell1", .kind = K::ImageWell, .geometry = {18, 12, 175, 180}, .picture = gamepic,
      .accessibleName = QT_TRANSLATE_NOOP("Window2", "The game's grid with its sums")},
     {.name = "ImageWell2", .kind = K::ImageWell, .geometry = {318, 195, 148, 180}, .picture = numpic2,
@@ -69,16 +69,22 @@ Window2::Window2()
 {
     ReadOnOpen(this);
     createControls(Controls);
-    connect(control<QPushButton>(QLatin1String(BackButton)), &QPushButton::clicked, this,
-            &Window2::PushButton1_Action);
+    connect(created<QPushButton>(BackButton), &QPushButton::clicked, this, &Window2::PushButton1_Action);
     // Escape leaves, as Back does: the window has no close button to reach.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &Window2::PushButton1_Action);
+}
+
+void Window2::showInPlaceOf(QWidget *window)
+{
+    m_replaced = window;
+    show();
 }
 
 void Window2::PushButton1_Action()
 {
     hide();
-    Window1::instance()->show();
+    if (m_replaced)
+        m_replaced->show();
 }
 
 void Window2::closeEvent(QCloseEvent *event)

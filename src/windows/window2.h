@@ -3,15 +3,17 @@
 
 #include "platform/window.h"
 
-// Takes the main window's place while it is shown; Back (or Return) swaps back.
+#include <QPointer>
+
+// Takes the place of the window that opens it while it is shown; Back (or
+// Return) swaps back.
 class Window2 : public Window
 {
     Q_OBJECT
 public:
     static const WindowSettings Settings;
     static const std::span<const ControlRow> Controls;
-    // Named once for the layout table and the wiring.
-    static constexpr const char *BackButton = "PushButton1";
+    enum Part { BackButton };
 
     // The shared instance; created on first use and afterwards only hidden and shown.
     static Window2 *instance();
@@ -19,6 +21,8 @@ public:
 
     Window2();
 
+    // Shows this window; Back shows the other one again.
+    void showInPlaceOf(QWidget *window);
     void PushButton1_Action();
 
 protected:
@@ -26,4 +30,7 @@ protected:
     // anyway: that goes back, so the hidden main window is never stranded.
     // Any other close, as when the application quits, is accepted.
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPointer<QWidget> m_replaced;
 };

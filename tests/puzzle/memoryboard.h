@@ -17,7 +17,7 @@ struct MemoryBoard : Board
     void setText(Control control, const QString &text) override { texts[control] = text; }
     void setEnabled(Control control, bool on) override { enabled[control] = on; }
     void setVisible(Control control, bool on) override { visible[control] = on; }
-    void setTimerMode(int mode) override { timerMode = mode; }
+    void setTimerMode(Timer::Mode mode) override { timerMode = mode; }
     void beep() override { ++beeps; }
 
     bool isEnabled(Control control) const { return !enabled.count(control) || enabled.at(control); }
@@ -39,6 +39,6 @@ struct MemoryBoard : Board
     std::map<Control, QString> texts = {{Control::StepCounter, QStringLiteral("0")}};
     std::map<Control, bool> enabled = {{Control::EnterScore, false}, {Control::ScoreTable, false}};
     std::map<Control, bool> visible = {{Control::Done, false}};
-    int timerMode = 2;
+    Timer::Mode timerMode = Timer::Multiple;
     int beeps = 0;
 };

@@ -19,7 +19,7 @@ const Grid Solved = {1, 2, 3, 4, 5, 6, 7, 8, 9};
 void click(MemoryBoard &board, Selection &selection, const Clicks &wells)
 {
     for (int well : wells)
-        QCOMPARE(ClickWell(board, selection, well), false);
+        ClickWell(board, selection, well);
 }
 
 bool announced(const MemoryBoard &board)
@@ -112,18 +112,20 @@ private slots:
 
     void solvingTick()
     {
+        // A board dealt by New Game, which New Game can replace only once solved.
         MemoryBoard board;
+        board.enabled[Control::NewGame] = false;
         Selection selection;
         click(board, selection, {1, 2, 2, 6, 4, 5, 5, 9, 6, 7, 7, 9, 3});
         WatchTick(board, selection);
 
         QVERIFY(announced(board));
         QCOMPARE(board.beeps, 1);
-        QCOMPARE(board.timerMode, 0);
+        QCOMPARE(board.timerMode, Timer::Off);
         QVERIFY(std::all_of(board.wells.begin(), board.wells.end(), [](const Picture *p) { return p == picA(); }));
         QCOMPARE(selection.inum1, 0);
         for (Control control : {Control::NameField, Control::ScoreTable, Control::EnterScore, Control::NewGame})
-            QVERIFY2(board.isEnabled(control), ControlName(control));
+            QVERIFY2(board.isEnabled(control), qPrintable(QString::number(int(control))));
         QCOMPARE(board.text(Control::RisingDiagonalSum), QStringLiteral("15"));
     }
 
@@ -154,6 +156,24 @@ private slots:
         QCOMPARE(spoken(), heard);
     }
 
+    void aSwapIsHeardWhole()
+    {
+        // After a swap: the lines it changed, through either tile, and how
+        // many lines are right.
+        MemoryBoard board;
+        RefreshLineSums(board);
+        const Sums before = SumsShown(board);
+        Selection selection;
+        click(board, selection, {1, 2});
+        RefreshLineSums(board);
+        QCOMPARE(LinesChangedSince(board, before), "left column 14 of 12, middle column 21 of 15, falling diagonal 10 of 15");
+        QCOMPARE(LinesChangedSince(board, before, 2), "left column 14 of 12, falling diagonal 10 of 15"); // but for well 2's
+        QCOMPARE(LinesRight(board), 0);
+        board.lay(Solved);
+        RefreshLineSums(board);
+        QCOMPARE(LinesRight(board), 8);
+    }
+
     void unsolvedTickOnlyRefreshes()
     {
         // An interchange that solves, undone before the tick; and a pending choice.
@@ -164,9 +184,33 @@ private slots:
         WatchTick(board, selection);
         QVERIFY(!announced(board));
         QCOMPARE(board.text(Control::MiddleColumnSum), QStringLiteral("14"));
-        QCOMPARE(board.timerMode, 2);
+        QCOMPARE(board.timerMode, Timer::Multiple);
         QCOMPARE(board.beeps, 0);
         QCOMPARE(selection.inum1, 4);
+    }
+
+    void watchTicksOnItsGrid()
+    {
+        // Twice a second, on a grid counted from when the watch began, and
+        // asleep while nothing changes: a click wakes it for the grid's next point.
+        qint64 now = 1000;
+        Timer timer;
+        timer.setClock([&] { return now; });
+        timer.setPeriod(500);
+        timer.setMode(Timer::Multiple);
+        QCOMPARE(timer.armedFor(), 500);
+        now += 730;
+        timer.sleep();
+        QCOMPARE(timer.armedFor(), -1);
+        timer.wake();
+        QCOMPARE(timer.armedFor(), 270);
+        timer.setMode(Timer::Multiple); // New Game while it runs: the same rhythm
+        QCOMPARE(timer.armedFor(), 270);
+        timer.setMode(Timer::Off);
+        QCOMPARE(timer.armedFor(), -1);
+        now += 100;
+        timer.setMode(Timer::Multiple); // after a solve: a grid of its own
+        QCOMPARE(timer.armedFor(), 500);
     }
 
     void dealsAreUnbiasedPermutations()
@@ -205,10 +249,10 @@ private slots:
         NewGame(board, selection, random);
 
         for (Control control : {Control::NewGame, Control::EnterScore, Control::ScoreTable})
-            QVERIFY2(!board.isEnabled(control), ControlName(control));
+            QVERIFY2(!board.isEnabled(control), qPrintable(QString::number(int(control))));
         QVERIFY(!announced(board));
         QVERIFY(board.isEnabled(Control::NameField));
-        QCOMPARE(board.timerMode, 2);
+        QCOMPARE(board.timerMode, Timer::Multiple);
         QCOMPARE(board.text(Control::NameField), QString());
         QCOMPARE(board.text(Control::StepCounter), QStringLiteral("0"));
         // The blue sums still show the old board until the next tick.

@@ -1,10 +1,12 @@
 // Corvanthelix - tests of the score file: nothing a player enters is lost.
 #include "platform/datafolder.h"
 #include "scores/scorefile.h"
+#include "scores/scorefilereader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <pwd.h>
@@ -20,7 +22,7 @@ namespace {
 Rows rowsOf(const ScoreRows &rows)
 {
     Rows result;
-    for (qsizetype row = 0; row < rows.size(); ++row)
+    for (quint32 row = 0; row < rows.size(); ++row)
         result.append({rows.text(row, ScoreRows::Name), rows.text(row, ScoreRows::Score)});
     return result;
 }
@@ -85,6 +87,11 @@ private:
     QString path() const { return m_dir.filePath(QStringLiteral("Corvanthelix.txt")); }
 
 private slots:
+    void initTestCase()
+    {
+        IgnoreFileSizeSignal(); // as the game does when it starts
+    }
+
     void init()
     {
         QFile::remove(path());
@@ -140,7 +147,7 @@ private slots:
         QCOMPARE(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path()).constData()), 0);
         QCOMPARE(rowsOf(reader.load()), (Rows{{"Ann", "7"}, {"Bob", "12"}}));
         const std::atomic_bool quitting = true;
-        QCOMPARE(ScoreFileReader(path()).load(nullptr, &quitting).size(), 0);
+        QCOMPARE(ScoreFileReader(path()).load(nullptr, &quitting).size(), size_t(0));
     }
 
     void loadNeverCreatesHangsOrAborts_data()
@@ -152,6 +159,7 @@ private slots:
         QTest::newRow("FIFO with no writer") << "fifo" << false;
         QTest::newRow("device") << "device" << false;
         QTest::newRow("100 GiB, sparse") << "huge" << true;
+        QTest::newRow("a byte over the limit") << "over" << true;
     }
 
     void loadNeverCreatesHangsOrAborts()
@@ -166,11 +174,14 @@ private slots:
             QCOMPARE(::mkfifo(name.constData(), 0600), 0);
         else if (kind == "device")
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
-        else if (kind == "huge")
-            QVERIFY(writeFile(file, "Ann,7\n") && ::truncate(name.constData(), qint64(100) << 30) == 0);
+        else if (kind == "huge" || kind == "over")
+            QVERIFY(writeFile(file, "Ann,7\n") && ::truncate(name.constData(), kind == "huge" ? qint64(100) << 30 : (qint64(256) << 20) + 1) == 0);
         QString problem;
-        QCOMPARE(LoadScoreFile(file, &problem).size(), 0);
+        QCOMPARE(LoadScoreFile(file, &problem).size(), size_t(0));
         QCOMPARE(!problem.isEmpty(), told);
+        // Both sizes are named so that they differ.
+        const QRegularExpressionMatch sizes = QRegularExpression("the file is (.+), more than the (.+) this game").match(problem);
+        QVERIFY(!told || (sizes.hasMatch() && sizes.captured(1) != sizes.captured(2)));
         QCOMPARE(QFileInfo::exists(file), kind != "missing");
         QFile::remove(file);
     }

@@ -1,21 +1,22 @@
-// Corvanthelix - tests of the score table's rows, sorting and removal.
+// Corvanthelix - tests of the score table's rows, sorting, searching and removal.
+#include "scores/scorenumber.h"
 #include "scores/scoretable.h"
 
 #include <QCollator>
-#include <atomic>
+#include <QCoreApplication>
 #include <QRandomGenerator>
-#include <QTest>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTextDocument>
 #include <cmath>
 #include <cstdlib>
 
-using Rows = QList<QStringList>; // {name, score} per row
+using Rows = QList<QStringList>; // {name, score} per row, and an id of the test's own
 
 // Allocations of more than this many bytes fail, as they do when memory is
 // all but gone; one row's worth still succeeds. Every form of new whose
 // memory plain delete frees is replaced, so a sanitizer's never meets ours.
-// Atomic: the table ranks names on a thread of its own.
+// Atomic: the table sorts on threads of its own.
 static std::atomic_size_t failAbove = SIZE_MAX;
 
 void *operator new(std::size_t size, const std::nothrow_t &) noexcept
@@ -43,174 +44,300 @@ Rows rowsOf(const ScoreTable &table)
     return rows;
 }
 
+void settle(ScoreWork &work, const ScoreTable &table)
+{
+    while (table.busy()) {
+        work.settle();
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
+std::shared_ptr<ScoreRows> fileOf(const Rows &rows)
+{
+    auto file = std::make_shared<ScoreRows>();
+    for (const QStringList &row : rows)
+        file->append(row[0].toStdString(), row[1].toStdString());
+    file->finish();
+    return file;
+}
+
+// The table as the rules spell it out: std::stable_sort with names by the
+// locale ignoring case, scores by value (exactly, as long double tells these
+// apart) with the texts that are not numbers after them. What the table
+// shows now, and what it will show once the sorts asked for are done.
+struct Reference
+{
+    Rows shown, settled;
+    QCollator collator{ScoreRows::SortLocale()};
+    int column = -1;
+    bool descending = false;
+
+    Reference() { collator.setCaseSensitivity(Qt::CaseInsensitive); }
+
+    static long double value(const QString &score)
+    {
+        const QByteArray text = score.toLatin1();
+        char *end = nullptr;
+        const long double v = std::strtold(text.constData(), &end);
+        const bool number = !text.isEmpty() && *end == 0 && std::isdigit(text.back()) && text[0] != ' ' && text[0] != '+';
+        return number ? v : std::nanl("");
+    }
+
+    void sort(int by, bool down)
+    {
+        std::tie(column, descending) = std::pair(by, down);
+        auto less = [&](const QStringList &a, const QStringList &b) {
+            if (column == 0)
+                return collator.compare(a[0], b[0]) < 0;
+            const long double x = value(a[1]), y = value(b[1]);
+            return !std::isnan(x) && (std::isnan(y) || x < y);
+        };
+        std::stable_sort(settled.begin(), settled.end(), [&](const auto &a, const auto &b) {
+            return descending ? less(b, a) : less(a, b);
+        });
+    }
+
+    // The row shown at that place goes, wherever it will stand.
+    void remove(int row)
+    {
+        const QString id = shown.takeAt(row)[2];
+        settled.removeIf([&](const QStringList &other) { return other[2] == id; });
+    }
+
+    Rows visible() const
+    {
+        Rows rows = shown;
+        for (QStringList &row : rows)
+            row.removeLast();
+        return rows;
+    }
+};
+
 } // namespace
 
 class TestScoreTable : public QObject
 {
     Q_OBJECT
 private slots:
+    void followsAPlainStableSort_data()
+    {
+        QTest::addColumn<size_t>("atOnce");
+        QTest::newRow("sorted at once") << (size_t(1) << 16);
+        QTest::newRow("sorted beside the game") << size_t(0);
+    }
+
     void followsAPlainStableSort()
     {
-        // Random tables of few distinct names, in several cases and accents,
-        // with ties and scores that are not numbers, are sorted, sorted again,
-        // have rows removed (never past the end) and added in between, a
-        // file's rows arriving late among them, beside a plain list sorted
-        // with std::stable_sort by the rules spelled out: names by the locale
-        // ignoring case, scores by value (exactly, as long double tells these
-        // apart) with the texts that are not numbers after them. A current row
-        // follows its row. Some actions find memory all but gone, and change
-        // nothing.
+        // Random tables of few distinct names, with ties and scores that are
+        // not numbers, are sorted, sorted again, have rows removed and added
+        // while a sort runs, and the file's rows arrive late among them. A
+        // current row follows its row. Some sorts and additions find memory
+        // all but gone, and change nothing.
+        QFETCH(size_t, atOnce);
         const QStringList names = {"Ann", "ann", "Ånn", "Émile", "emile", "Zoë", "zoe", "Bob", "bób", "", "Ann,B",
                                    QString("a") + QChar(0) + "z", QString("a") + QChar(0) + "b"};
         const QStringList scores = {"7", "12", "0", "100", "7", "x", " B", "3.5", "-2", "1e3", "99999999", "007", "-0",
-                                    "9007199254740993", "9007199254740992", "9223372036854775808",
+                                    "9007199254740993", "9007199254740992", "9223372036854775808", "7.0", "0e5",
                                     "9223372036854775807", "-" + QString(400, u'9'), "0.3", "0.30000000000000001",
-                                    "+5", "1e", "inf"};
-        QCollator collator(ScoreRows::SortLocale());
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        auto value = [](const QString &score) {
-            const QByteArray text = score.toLatin1();
-            char *end = nullptr;
-            const long double v = std::strtold(text.constData(), &end);
-            const bool number = !text.isEmpty() && *end == 0 && std::isdigit(text.back()) && text[0] != ' ' && text[0] != '+';
-            return number ? v : std::nanl("");
-        };
+                                    "+5", "1e", "inf", "0.00"};
         QRandomGenerator random(13);
         for (int round = 0; round < 20; ++round) {
             // Odd rounds keep to small whole numbers and texts, which sort another way.
             const int scoreCount = round % 2 ? 7 : int(scores.size());
             int made = 0;
             auto newRow = [&] {
-                return QStringList{names[random.bounded(int(names.size()))], scores[random.bounded(scoreCount)],
-                                   QString::number(made++)};
+                return QStringList{names[random.bounded(int(names.size()))], scores[random.bounded(scoreCount)], QString::number(made++)};
             };
-            Rows expected;
-            ScoreTable table;
+            ScoreWork work;
+            ScoreTable table(work);
+            table.setAtOnceLimit(atOnce);
             QSignalSpy refused(&table, &ScoreTable::notEnoughMemory);
-            int sortedBy = -1;
-            bool descending = false;
-            auto sortExpected = [&] {
-                auto less = [&](const QStringList &a, const QStringList &b) {
-                    if (sortedBy == 0)
-                        return collator.compare(a[0], b[0]) < 0;
-                    const long double x = value(a[1]), y = value(b[1]);
-                    return !std::isnan(x) && (std::isnan(y) || x < y);
-                };
-                std::stable_sort(expected.begin(), expected.end(), [&](const auto &a, const auto &b) {
-                    return descending ? less(b, a) : less(a, b);
-                });
-            };
-            auto load = [&](int count) {
-                Rows added;
-                ScoreRows rows;
-                for (int i = 0; i < count; ++i) {
-                    added.append(newRow());
-                    rows.append(added.last()[0].toStdString(), added.last()[1].toStdString());
-                }
-                QVERIFY(table.addLoadedRows(std::move(rows)));
-                expected = added + expected;
-                if (sortedBy >= 0)
-                    sortExpected();
-            };
-            load(150);
-            QPersistentModelIndex current = table.index(random.bounded(150), 1);
-            QString currentId = expected[current.row()][2];
-            for (int step = 0; step < 12; ++step) {
-                const bool memoryGone = random.bounded(4) == 0;
-                switch (random.bounded(5)) {
-                case 0: {
-                    const int row = random.bounded(int(expected.size()));
-                    QVERIFY(!table.removeRow(int(expected.size())) && !table.removeRows(row, INT_MAX));
-                    QVERIFY(table.removeRow(row));
-                    if (expected[row][2] == currentId)
-                        currentId.clear();
-                    expected.removeAt(row);
+            Reference expected;
+            bool fileRead = false;
+            QPersistentModelIndex current;
+            QString currentId;
+            for (int step = 0; step < 16; ++step) {
+                const int op = random.bounded(fileRead ? 4 : 5);
+                switch (op) {
+                case 0:
+                    if (!expected.shown.isEmpty()) {
+                        const int row = random.bounded(int(expected.shown.size()));
+                        QVERIFY(!table.removeRow(int(expected.shown.size())) && !table.removeRows(row, INT_MAX));
+                        QVERIFY(table.removeRow(row));
+                        expected.remove(row);
+                    }
                     break;
-                }
                 case 1: {
                     const QStringList row = newRow();
+                    const bool memoryGone = random.bounded(4) == 0;
+                    if (memoryGone) { // and none for a sort beside it either
+                        settle(work, table);
+                        expected.shown = expected.settled;
+                    }
                     failAbove = memoryGone ? 512 : SIZE_MAX;
                     const int added = table.addRow(row[0], row[1]);
                     failAbove = SIZE_MAX;
-                    QCOMPARE(added, memoryGone && added < 0 ? -1 : expected.size());
+                    QCOMPARE(added, memoryGone && added < 0 ? -1 : expected.shown.size());
                     if (added >= 0)
-                        expected.append(row);
+                        expected.shown.append(row), expected.settled.append(row);
                     break;
                 }
-                case 2:
-                    load(random.bounded(1, 20));
+                case 4: {
+                    Rows file;
+                    for (int i = random.bounded(1, 150); i > 0; --i)
+                        file.append(newRow());
+                    QVERIFY(table.addFileRows(fileOf(file)));
+                    fileRead = true;
+                    // They go first, and the last sort asked for sorts them in.
+                    expected.shown = file + expected.shown;
+                    expected.settled = expected.shown;
+                    if (expected.column >= 0)
+                        expected.sort(expected.column, expected.descending);
+                    if (atOnce)
+                        expected.shown = expected.settled;
                     break;
+                }
                 default: {
+                    // Without the memory for its order: a table large enough to need some.
                     const int column = random.bounded(2);
-                    const bool down = random.bounded(2);
+                    const bool down = random.bounded(2), memoryGone = expected.shown.size() >= 200 && random.bounded(4) == 0;
+                    settle(work, table);
+                    expected.shown = expected.settled;
                     failAbove = memoryGone ? 512 : SIZE_MAX;
                     table.sort(column, down ? Qt::DescendingOrder : Qt::AscendingOrder);
+                    if (memoryGone)
+                        settle(work, table);
                     failAbove = SIZE_MAX;
                     QCOMPARE(refused.size(), int(memoryGone));
                     refused.clear();
-                    if (!memoryGone) {
-                        std::tie(sortedBy, descending) = std::pair(column, down);
-                        sortExpected();
-                    }
-                    QCOMPARE(table.sortColumn(), sortedBy);
+                    if (!memoryGone)
+                        expected.sort(column, down);
+                    if (atOnce)
+                        expected.shown = expected.settled;
                 }
                 }
-                Rows shown = expected;
-                for (QStringList &row : shown)
-                    row.removeLast();
-                QCOMPARE(rowsOf(table), shown);
-                if (!currentId.isEmpty())
-                    QCOMPARE(expected[current.row()][2], currentId);
+                QCOMPARE(rowsOf(table), expected.visible()); // the old order while a sort runs
+                if (!current.isValid() && !expected.shown.isEmpty()) {
+                    const int row = random.bounded(int(expected.shown.size()));
+                    current = table.index(row, 1);
+                    currentId = expected.shown[row][2];
+                }
+                if (current.isValid())
+                    QCOMPARE(expected.shown[current.row()][2], currentId);
+                else
+                    currentId.clear();
             }
+            settle(work, table);
+            expected.shown = expected.settled;
+            QCOMPARE(rowsOf(table), expected.visible());
+            QCOMPARE(table.sortColumn(), expected.column);
         }
     }
 
-    // A file of many names has them ranked on a thread as it arrives, while
-    // the table is read, added to and sorted by score: the order by name is
-    // still the locale's.
-    void namesRankedAheadSortByTheLocale()
+    void scoresCompareExactly_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("order"); // of a to b
+        QTest::newRow("zeros tie, however written") << "0.00" << "0e5" << 0;
+        QTest::newRow("a negative zero ties") << "-0.0" << "0" << 0;
+        QTest::newRow("a point and trailing zeros") << "7.000" << "0.7e1" << 0;
+        QTest::newRow("exponents beyond any double") << "2e1099511627776" << "1e1099511627777" << -1;
+        QTest::newRow("exponents of twenty digits") << "1e" + QString(20, u'9') << "1e1" + QString(20, u'0') << -1;
+        QTest::newRow("a large exponent, shifted") << "9.9e" + QString(30, u'9') << "1e1" + QString(30, u'0') << -1;
+        QTest::newRow("shifted the other way") << "0.99e1" + QString(30, u'0') << "0.1e1" + QString(30, u'0') << 1;
+        QTest::newRow("tiny, against zero") << "1e-" + QString(40, u'9') << "0" << 1;
+        QTest::newRow("negatives mirror") << "-1e100" << "-1e99" << -1;
+        QTest::newRow("many digits") << "0." + QString(300, u'3') << "0." + QString(299, u'3') + "4" << -1;
+    }
+
+    void scoresCompareExactly()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, order);
+        std::string x, y;
+        QVERIFY(ScoreNumberKey(a.toStdString(), &x) && ScoreNumberKey(b.toStdString(), &y));
+        QCOMPARE((x > y) - (x < y), order);
+    }
+
+    // A file of many names has them ranked beside the game as it arrives,
+    // while the table is read, added to and sorted by score; names entered
+    // later take their places among them. The order by name is still the
+    // locale's, and names with nothing visible tie, whichever way they came.
+    void namesRankedBesideTheGameSortByTheLocale()
     {
         const QString letters = QStringLiteral("aAåÅeéÉzZ -");
         QRandomGenerator random(7);
-        QStringList names;
-        ScoreRows rows;
+        Rows file;
         for (int i = 0; i < 70000; ++i) {
             QString name;
             for (int length = 4 + random.bounded(6); length > 0; --length)
                 name += letters[random.bounded(int(letters.size()))];
-            names << name;
-            rows.append(name.toStdString(), "1");
+            file.append({name, "1"});
         }
-        ScoreTable table;
-        QVERIFY(table.addLoadedRows(std::move(rows)));
+        file.append({QString(), "1"});
+        ScoreWork work;
+        ScoreTable table(work);
+        QVERIFY(table.addFileRows(fileOf(file)));
         table.sort(1, Qt::AscendingOrder);
-        QCOMPARE(table.addRow(QStringLiteral("Zoë"), QStringLiteral("2")), 70000);
-        names << QStringLiteral("Zoë");
+        QStringList names;
+        for (const QStringList &row : file)
+            names << row[0];
+        for (const QString &name : {QStringLiteral("Zoë"), QStringLiteral("\u200B"), QStringLiteral("\u00AD"), QStringLiteral("aaaa")}) {
+            table.addRow(name, QStringLiteral("2"));
+            names << name;
+        }
         table.sort(0, Qt::AscendingOrder);
+        settle(work, table);
         QCollator collator(ScoreRows::SortLocale());
         collator.setCaseSensitivity(Qt::CaseInsensitive);
-        std::stable_sort(names.begin(), names.end(), [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+        auto invisible = [](const QString &name) { return name.isEmpty() || name == "\u200B" || name == "\u00AD"; };
+        std::stable_sort(names.begin(), names.end(), [&](const QString &a, const QString &b) {
+            return !invisible(a) && !invisible(b) ? collator.compare(a, b) < 0 : invisible(a) && !invisible(b);
+        });
         for (int row = 0; row < table.rowCount(); ++row)
             QCOMPARE(table.index(row, 0).data().toString(), names[row]);
     }
 
+    void typingFindsTheNextName_data()
+    {
+        QTest::addColumn<size_t>("atOnce");
+        QTest::newRow("at once") << (size_t(1) << 16);
+        QTest::newRow("beside the game") << size_t(0);
+    }
+
     void typingFindsTheNextName()
     {
-        // The quick search for a name agrees with asking every row in turn.
-        ScoreTable table;
+        // The quick search for a name agrees with asking every row in turn,
+        // from either column; beside the game, its answer comes as found().
+        QFETCH(size_t, atOnce);
+        ScoreWork work;
+        ScoreTable table(work);
         for (const QStringList &row : Rows{{"Ann", "7"}, {"émile", "3"}, {"bob", "1"}, {"Émile", "2"}, {"ann", "5"}, {"Zoë", "9"}})
             table.addRow(row[0], row[1]);
         table.sort(1, Qt::AscendingOrder); // shown in an order of their own
-        // From a Score cell, it finds names too, and keeps to its column.
+        settle(work, table);
+        table.setAtOnceLimit(atOnce);
+        QSignalSpy found(&table, &ScoreTable::found);
         for (const char *text : {"a", "AN", "é", "É", "em", "z", "q", ""})
             for (int from = 0; from < table.rowCount(); ++from)
                 for (Qt::MatchFlags flags : {Qt::MatchFlags(Qt::MatchStartsWith), Qt::MatchStartsWith | Qt::MatchWrap})
                     for (int column : {0, 1}) {
                         QModelIndexList expected =
                             table.QAbstractTableModel::match(table.index(from, 0), Qt::DisplayRole, QString(text), 1, flags);
-                        for (QModelIndex &found : expected)
-                            found = found.siblingAtColumn(column);
-                        QCOMPARE(table.match(table.index(from, column), Qt::DisplayRole, QString(text), 1, flags), expected);
+                        for (QModelIndex &index : expected)
+                            index = index.siblingAtColumn(column);
+                        QModelIndexList answer = table.match(table.index(from, column), Qt::DisplayRole, QString(text), 1, flags);
+                        if (!atOnce) {
+                            QVERIFY(answer.isEmpty());
+                            work.settle();
+                            QCoreApplication::sendPostedEvents();
+                            for (const QList<QVariant> &signal : std::as_const(found))
+                                answer << signal[0].toModelIndex();
+                            found.clear();
+                        }
+                        QCOMPARE(answer, expected);
                     }
     }
 
@@ -227,7 +354,8 @@ private slots:
         // Qt lays out a tooltip as rich text when it looks like markup: a
         // name of nested tables then hangs the game, and a huge one crashes it.
         QFETCH(QString, name);
-        ScoreTable table;
+        ScoreWork work;
+        ScoreTable table(work);
         table.addRow(name, QStringLiteral("7"));
         QCOMPARE(table.index(0, 0).data().toString(), name);
         const QString tip = table.index(0, 0).data(Qt::ToolTipRole).toString();

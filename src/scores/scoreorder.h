@@ -1,0 +1,44 @@
+// Corvanthelix - the orders the score table shows its rows in, and the search for a name.
+#pragma once
+
+#include "scores/scorerows.h"
+
+#include <atomic>
+#include <vector>
+
+// A row the table shows: one of the file's, by its id there, or the row added
+// j-th since the game started, as AddedRow | j.
+inline constexpr quint32 AddedRow = 1u << 31;
+
+// The rows a sort or a search reads, none of which may change while it runs.
+struct TableRows
+{
+    const ScoreRows *file = nullptr;
+    const ScoreRows *added = nullptr;
+    // The ids in the order shown; null for the file's rows, then the added ones, in order.
+    const std::vector<quint32> *order = nullptr;
+    // The rank of each of the file's distinct names, from RankNames; a sort by name needs them.
+    const std::vector<quint32> *fileNameRanks = nullptr;
+
+    size_t size() const { return order ? order->size() : file->size() + added->size(); }
+    quint32 idAt(size_t position) const
+    {
+        return order ? (*order)[position] : position < file->size() ? quint32(position) : quint32(AddedRow | (position - file->size()));
+    }
+    const ScoreRows &rowsOf(quint32 id) const { return id & AddedRow ? *added : *file; }
+    std::string_view utf8(quint32 id, int column) const { return rowsOf(id).utf8(id & ~AddedRow, column); }
+};
+
+// Each distinct name's rank in the player's locale, ignoring case; names
+// that compare equal share a rank. Empty when stopped. May throw std::bad_alloc.
+std::vector<quint32> RankNames(const ScoreRows &rows, const std::atomic_bool *stop = nullptr);
+
+// The ids in the order a sort shows them: names by the player's locale,
+// ignoring case; scores by value, exactly, with the texts that are not
+// numbers after the numbers. Equal rows keep the order they are shown in, and
+// descending reverses ascending. May throw std::bad_alloc.
+std::vector<quint32> SortedOrder(const TableRows &rows, int column, bool descending);
+
+// The first position from `from` on, around to the one before it, whose name
+// starts with the text, ignoring case; -1 when there is none, or when stopped.
+qsizetype FindName(const TableRows &rows, size_t from, const QString &start, const std::atomic_bool *stop = nullptr);

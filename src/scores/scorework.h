@@ -1,0 +1,50 @@
+// Corvanthelix - the threads the scores are read, ranked, sorted and searched on.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+// Started, waited for and stopped here, in one place, so the game's own
+// thread never waits on the scores for long. Two lanes, each a thread that
+// runs its jobs in the order given: the long one reads the file and ranks its
+// names, which take seconds at ten million lines; the short one sorts and
+// searches, so that neither waits behind the ranking. A job is handed a flag
+// that asks it to stop, and hands its result back to the game's thread itself.
+class ScoreWork
+{
+public:
+    enum Lane { Long, Short };
+    using Job = std::function<void(const std::atomic_bool &stop)>;
+
+    ScoreWork() = default;
+    ~ScoreWork() { stop(); }
+    ScoreWork(const ScoreWork &) = delete;
+    ScoreWork &operator=(const ScoreWork &) = delete;
+
+    // Runs the job on the lane's thread, or at once, here, when the system
+    // allows no more threads.
+    void run(Lane lane, Job job);
+    // Waits until every job given so far has run.
+    void settle();
+    // Asks the running jobs to stop, drops those not started and waits for the
+    // threads: quitting never waits for a ranking to end.
+    void stop();
+
+private:
+    struct Queue
+    {
+        std::thread thread;
+        std::deque<Job> jobs;
+        bool busy = false;
+    };
+    void serve(Queue &queue);
+
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    Queue m_lanes[2];
+    std::atomic_bool m_stop = false;
+};

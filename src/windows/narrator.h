@@ -1,0 +1,58 @@
+// Corvanthelix - what a screen reader player hears of the main window.
+#pragma once
+
+#include "puzzle/board.h"
+
+#include <QCoreApplication>
+#include <array>
+
+class ImageWell;
+class ListBox;
+class QLineEdit;
+class QWidget;
+struct Selection;
+
+// Tells assistive technology what a player who cannot see the board needs:
+// which tile is picked, how the lines stand after each move, the solve, New
+// Game, and the score table's current row. Nothing of it reaches the screen.
+class Narrator
+{
+    Q_DECLARE_TR_FUNCTIONS(Narrator)
+public:
+    Narrator(QWidget *window, const Board &board, const std::array<ImageWell *, 9> &wells, QLineEdit *nameField,
+             ListBox *table);
+
+    // The keys of the game, told once as the window first shows.
+    void opened();
+    // After a click on a well: the pick, named, or the end of a pick.
+    void clicked(const Selection &selection);
+    // After a tick that did not solve the board, with the sums before it:
+    // what the last moves changed and how close the board is.
+    void ticked(const Sums &before);
+    // The board is solved; a player on the keyboard is taken to the name field.
+    void solved(bool takeFocus);
+    void dealt();
+    void entered(int row);
+    void sorted(int column, Qt::SortOrder order);
+    // A row is about to go; after it has, removed() says so with what is current now.
+    QString rowText(int row) const;
+    void removed(const QString &row);
+    // S on a tile: every sum beside its target.
+    void readBoard();
+
+private:
+    // Sets each tile's description, its pick and its lines, and lets the
+    // focused one tell the news.
+    void describeTiles(const QString &news);
+    // The current row, in speech and to the accessible focus.
+    QString currentRow() const;
+
+    QWidget *m_window;
+    const Board &m_board;
+    std::array<ImageWell *, 9> m_wells;
+    QLineEdit *m_nameField;
+    ListBox *m_table;
+    QString m_news;                                 // told at the next tick
+    QString m_describedSteps = QStringLiteral("0"); // the steps the tiles last told of
+    int m_picked = 0;                               // the well picked first, or 0
+};

@@ -2,6 +2,8 @@
 //
 // A tile's hidden number is the vertical resolution stored in its PNG
 // (70 + N dots per inch), so every picture is saved with an explicit one.
+#include "windows/instructionpictures.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -135,57 +137,6 @@ void drawGamePicture(QPainter &p)
     text(SumBlue, left + 3 * (cell + 1) + 5, top + 3 * (cell + 1) + 4, "18"); // falling diagonal, sum
 }
 
-// The solved order of the hidden numbers.
-void drawNumberPicture(QPainter &p)
-{
-    p.fillRect(QRectF(0, 0, 148, 180), Qt::white);
-    const qreal cell = 44, left = 8, top = 24;
-    p.setFont(font(12, true));
-    p.setPen(QColor(0x44, 0x44, 0x44));
-    p.drawText(QRectF(0, 2, 148, 20), Qt::AlignCenter, QStringLiteral("Solved"));
-    p.setFont(font(24, true));
-    for (int n = 1; n <= 9; ++n) {
-        const QRectF box(left + (n - 1) % 3 * cell, top + (n - 1) / 3 * cell, cell - 2, cell - 2);
-        p.setPen(QPen(QColor(0x8E, 0xA4, 0xE8), 1));
-        p.setBrush(QColor(0xEE, 0xF2, 0xFF));
-        p.drawRoundedRect(box, 5, 5);
-        p.setPen(SumBlue);
-        p.drawText(box, Qt::AlignCenter, QString::number(n));
-    }
-    p.setFont(font(11));
-    p.setPen(QColor(0x44, 0x44, 0x44));
-    p.drawText(QRectF(0, 160, 148, 18), Qt::AlignCenter, QStringLiteral("hidden numbers"));
-}
-
-// A small score table.
-void drawScorePicture(QPainter &p)
-{
-    const QRectF frame(0.5, 0.5, 119, 118);
-    p.fillRect(frame, Qt::white);
-    const qreal split = 72, heading = 20, row = 19;
-    p.fillRect(QRectF(1, 1, 118, heading), QColor(0xE6, 0xE6, 0xE6));
-    p.setPen(QColor(0x90, 0x90, 0x90));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(frame);
-    p.drawLine(QPointF(1, heading + 0.5), QPointF(119, heading + 0.5));
-    p.drawLine(QPointF(split + 0.5, 1), QPointF(split + 0.5, 118));
-    p.setFont(font(11, true));
-    p.setPen(Qt::black);
-    p.drawText(QRectF(5, 1, split - 5, heading), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Name"));
-    p.drawText(QRectF(split + 5, 1, 42, heading), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Score"));
-    const char *names[] = {"Ann", "Bob", "Cleo", "Dev", "Eve"};
-    const char *scores[] = {"6", "7", "8", "8", "11"};
-    p.setFont(font(11));
-    for (int i = 0; i < 5; ++i) {
-        const qreal y = heading + 1 + i * row;
-        p.setPen(QPen(QColor(0xB0, 0xB0, 0xB0), 1, Qt::DotLine));
-        p.drawLine(QPointF(1, y + row - 0.5), QPointF(119, y + row - 0.5));
-        p.setPen(Qt::black);
-        p.drawText(QRectF(5, y, split - 5, row), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(names[i]));
-        p.drawText(QRectF(split + 5, y, 42, row), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(scores[i]));
-    }
-}
-
 // The application icon: the grid of tiles with the finish star in the middle.
 void drawIcon(QPainter &p, qreal size)
 {
@@ -246,8 +197,9 @@ int main(int argc, char **argv)
                    [](QPainter &p) { drawTile(p, QRectF(0, 0, 40, 40)); });
     ok &= save(folder, QStringLiteral("picA"), {40, 40}, 70, drawFinish);
     ok &= save(folder, QStringLiteral("gamepic"), {175, 180}, 72, drawGamePicture);
-    ok &= save(folder, QStringLiteral("numpic2"), {148, 180}, 72, drawNumberPicture);
-    ok &= save(folder, QStringLiteral("scoreshot"), {120, 119}, 72, drawScorePicture);
+    // With words in them, drawn as the game draws them in another language.
+    ok &= save(folder, QStringLiteral("numpic2"), {148, 180}, 72, [](QPainter &p) { DrawNumberPicture(p, EnglishWords()); });
+    ok &= save(folder, QStringLiteral("scoreshot"), {120, 119}, 72, [](QPainter &p) { DrawScorePicture(p, EnglishWords()); });
     ok &= saveIcons(folder);
     return ok ? 0 : 1;
 }

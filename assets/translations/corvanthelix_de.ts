@@ -7,6 +7,10 @@
         <source>A hidden-number puzzle, made with Qt.</source>
         <translation>Ein Zahlenrätsel, mit Qt gebaut.</translation>
     </message>
+    <message>
+        <source>Escape closes it.</source>
+        <translation>Escape schließt das Fenster.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -54,6 +58,46 @@
     </message>
 </context>
 <context>
+    <name>InstructionPictures</name>
+    <message>
+        <source>Solved</source>
+        <translation>Gelöst</translation>
+    </message>
+    <message>
+        <source>hidden numbers</source>
+        <translation>verborgene Zahlen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Ann</source>
+        <extracomment>Sample names in the picture of a score table: any five short names will do</extracomment>
+        <translation>Anna</translation>
+    </message>
+    <message>
+        <source>Bob</source>
+        <translation>Ben</translation>
+    </message>
+    <message>
+        <source>Cleo</source>
+        <translation>Clara</translation>
+    </message>
+    <message>
+        <source>Dev</source>
+        <translation>Dirk</translation>
+    </message>
+    <message>
+        <source>Eve</source>
+        <translation>Eva</translation>
+    </message>
+</context>
+<context>
     <name>Line</name>
     <message>
         <source>top row</source>
@@ -91,6 +135,11 @@
         <source>%1 %2 of %3</source>
         <extracomment>A line&apos;s name, its sum as it stands and the sum it asks for: &quot;top row 13 of 6&quot;</extracomment>
         <translation>%1 %2 von %3</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <extracomment>A line whose sum is the one it asks for: &quot;middle column matches&quot;</extracomment>
+        <translation>%1 stimmt</translation>
     </message>
 </context>
 <context>
@@ -148,6 +197,73 @@
     </message>
 </context>
 <context>
+    <name>Narrator</name>
+    <message>
+        <source>Picked row %1, column %2.</source>
+        <translation>Gewählt: Zeile %1, Spalte %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps.</source>
+        <translation>
+            <numerusform>%n Zug.</numerusform>
+            <numerusform>%n Züge.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 8 lines match.</source>
+        <translation>
+            <numerusform>%n von 8 Linien stimmt.</numerusform>
+            <numerusform>%n von 8 Linien stimmen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picked.</source>
+        <translation>Gewählt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n steps.</source>
+        <translation>
+            <numerusform>Gelöst in %n Zug.</numerusform>
+            <numerusform>Gelöst in %n Zügen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New Game can be pressed again.</source>
+        <translation>Mischen geht wieder.</translation>
+    </message>
+    <message>
+        <source>New board dealt. New Game comes back once it is solved.</source>
+        <translation>Neues Brett gelegt. Mischen geht wieder, sobald es gelöst ist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Score entered: %1 with %n steps.</source>
+        <translation>
+            <numerusform>Ergebnis eingetragen: %1 mit %n Zug.</numerusform>
+            <numerusform>Ergebnis eingetragen: %1 mit %n Zügen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now at %1.</source>
+        <translation>Jetzt bei %1.</translation>
+    </message>
+    <message>
+        <source>The table is empty.</source>
+        <translation>Die Tabelle ist leer.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending.</source>
+        <translation>Nach %1 sortiert, aufsteigend.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending.</source>
+        <translation>Nach %1 sortiert, absteigend.</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreFile</name>
     <message>
         <source>the file is %1, more than the %2 this game reads</source>
@@ -160,10 +276,6 @@
     <message>
         <source>the user&apos;s data folder could not be found</source>
         <translation>der Datenordner des Benutzers wurde nicht gefunden</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>Your score could not be saved.
@@ -199,6 +311,40 @@ Grund: %2</translation>
     </message>
 </context>
 <context>
+    <name>ScoreKeeper</name>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
+        <translation>Es ist nicht genug Speicher frei, um die Ergebnistabelle zu sortieren oder zu durchsuchen, darum bleibt sie, wie sie war.</translation>
+    </message>
+    <message>
+        <source>Scores not read</source>
+        <translation>Ergebnisse nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Score not shown</source>
+        <translation>Ergebnis nicht angezeigt</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to show your score in the table.</source>
+        <translation>Es ist nicht genug Speicher frei, um dein Ergebnis in der Tabelle anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Score not saved</source>
+        <translation>Ergebnis nicht gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>ABOUT</source>
@@ -218,14 +364,6 @@ Grund: %2</translation>
     <message>
         <source>Score</source>
         <translation>Züge</translation>
-    </message>
-    <message>
-        <source>Score not saved</source>
-        <translation>Ergebnis nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>Scores not read</source>
-        <translation>Ergebnisse nicht gelesen</translation>
     </message>
     <message>
         <source>Tile, row 1, column 1</source>
@@ -356,65 +494,8 @@ Grund: %2</translation>
         <translation>Bravo</translation>
     </message>
     <message>
-        <source>Score not shown</source>
-        <translation>Ergebnis nicht angezeigt</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to show your score in the table.</source>
-        <translation>Es ist nicht genug Speicher frei, um dein Ergebnis in der Tabelle anzuzeigen.</translation>
-    </message>
-    <message>
-        <source>Not enough memory</source>
-        <translation>Nicht genug Speicher</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
-        <translation>Es ist nicht genug Speicher frei, um die Ergebnistabelle zu sortieren oder zu durchsuchen, darum bleibt sie, wie sie war.</translation>
-    </message>
-    <message>
-        <source>Picked.</source>
-        <translation>Gewählt.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Solved in %n steps.</source>
-        <translation>
-            <numerusform>Gelöst in %n Zug.</numerusform>
-            <numerusform>Gelöst in %n Zügen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n steps.</source>
-        <translation>
-            <numerusform>%n Zug.</numerusform>
-            <numerusform>%n Züge.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>New board dealt.</source>
-        <translation>Neues Brett gelegt.</translation>
-    </message>
-    <message>
-        <source>Removed %1. Now at %2.</source>
-        <translation>%1 entfernt. Jetzt bei %2.</translation>
-    </message>
-    <message>
-        <source>Removed %1. The table is empty.</source>
-        <translation>%1 entfernt. Die Tabelle ist leer.</translation>
-    </message>
-    <message>
-        <source>Sorted by %1, ascending.</source>
-        <translation>Nach %1 sortiert, aufsteigend.</translation>
-    </message>
-    <message>
-        <source>Sorted by %1, descending.</source>
-        <translation>Nach %1 sortiert, absteigend.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Score entered: %1 with %n steps.</source>
-        <translation>
-            <numerusform>Ergebnis eingetragen: %1 mit %n Zug.</numerusform>
-            <numerusform>Ergebnis eingetragen: %1 mit %n Zügen.</numerusform>
-        </translation>
+        <source>Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort, Delete removes.</source>
+        <translation>Tasten: Leertaste wählt und tauscht, die Pfeile bewegen, S liest alle Summen, Strg+1 und Strg+2 sortieren, Entf entfernt.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +531,10 @@ Grund: %2</translation>
     <message>
         <source>NOTE: Clicking &quot;Name&quot; in the table header will arrange the table in alphabetical order. Clicking &quot;Score&quot; in the header will arrange the table in numerical order. Clicking again will reverse the order.</source>
         <translation>HINWEIS: Ein Klick auf „Name“ im Tabellenkopf sortiert die Tabelle alphabetisch, ein Klick auf „Züge“ nach der Zahl. Ein weiterer Klick kehrt die Reihenfolge um.</translation>
+    </message>
+    <message>
+        <source>The solved order: 1 2 3, 4 5 6, 7 8 9. Return or Escape goes back.</source>
+        <translation>Die gelöste Reihenfolge: 1 2 3, 4 5 6, 7 8 9. Eingabe oder Escape geht zurück.</translation>
     </message>
 </context>
 </TS>

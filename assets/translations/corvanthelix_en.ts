@@ -2,19 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>Window1</name>
-    <message numerus="yes">
-        <source>Solved in %n steps.</source>
-        <translation>
-            <numerusform>Solved in %n step.</numerusform>
-            <numerusform>Solved in %n steps.</numerusform>
-        </translation>
-    </message>
+    <name>Narrator</name>
     <message numerus="yes">
         <source>%n steps.</source>
         <translation>
             <numerusform>%n step.</numerusform>
             <numerusform>%n steps.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 8 lines match.</source>
+        <translation>
+            <numerusform>%n of 8 lines matches.</numerusform>
+            <numerusform>%n of 8 lines match.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n steps.</source>
+        <translation>
+            <numerusform>Solved in %n step.</numerusform>
+            <numerusform>Solved in %n steps.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -7,6 +7,10 @@
         <source>A hidden-number puzzle, made with Qt.</source>
         <translation>Un acertijo numérico, hecho con Qt.</translation>
     </message>
+    <message>
+        <source>Escape closes it.</source>
+        <translation>Escape la cierra.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -54,6 +58,46 @@
     </message>
 </context>
 <context>
+    <name>InstructionPictures</name>
+    <message>
+        <source>Solved</source>
+        <translation>Resuelto</translation>
+    </message>
+    <message>
+        <source>hidden numbers</source>
+        <translation>números ocultos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Mov.</translation>
+    </message>
+    <message>
+        <source>Ann</source>
+        <extracomment>Sample names in the picture of a score table: any five short names will do</extracomment>
+        <translation>Ana</translation>
+    </message>
+    <message>
+        <source>Bob</source>
+        <translation>Beto</translation>
+    </message>
+    <message>
+        <source>Cleo</source>
+        <translation>Clara</translation>
+    </message>
+    <message>
+        <source>Dev</source>
+        <translation>Diego</translation>
+    </message>
+    <message>
+        <source>Eve</source>
+        <translation>Eva</translation>
+    </message>
+</context>
+<context>
     <name>Line</name>
     <message>
         <source>top row</source>
@@ -91,6 +135,11 @@
         <source>%1 %2 of %3</source>
         <extracomment>A line&apos;s name, its sum as it stands and the sum it asks for: &quot;top row 13 of 6&quot;</extracomment>
         <translation>%1 %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <extracomment>A line whose sum is the one it asks for: &quot;middle column matches&quot;</extracomment>
+        <translation>%1 correcta</translation>
     </message>
 </context>
 <context>
@@ -148,6 +197,73 @@
     </message>
 </context>
 <context>
+    <name>Narrator</name>
+    <message>
+        <source>Picked row %1, column %2.</source>
+        <translation>Elegida fila %1, columna %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps.</source>
+        <translation>
+            <numerusform>%n movimiento.</numerusform>
+            <numerusform>%n movimientos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 8 lines match.</source>
+        <translation>
+            <numerusform>%n de 8 líneas correcta.</numerusform>
+            <numerusform>%n de 8 líneas correctas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picked.</source>
+        <translation>Elegida.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n steps.</source>
+        <translation>
+            <numerusform>Resuelto en %n movimiento.</numerusform>
+            <numerusform>Resuelto en %n movimientos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New Game can be pressed again.</source>
+        <translation>Mezclar vuelve a estar disponible.</translation>
+    </message>
+    <message>
+        <source>New board dealt. New Game comes back once it is solved.</source>
+        <translation>Nuevo tablero repartido. Mezclar vuelve cuando esté resuelto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Score entered: %1 with %n steps.</source>
+        <translation>
+            <numerusform>Puntuación registrada: %1 con %n movimiento.</numerusform>
+            <numerusform>Puntuación registrada: %1 con %n movimientos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now at %1.</source>
+        <translation>Ahora en %1.</translation>
+    </message>
+    <message>
+        <source>The table is empty.</source>
+        <translation>La tabla está vacía.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending.</source>
+        <translation>Ordenado por %1, ascendente.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending.</source>
+        <translation>Ordenado por %1, descendente.</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 eliminado.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreFile</name>
     <message>
         <source>the file is %1, more than the %2 this game reads</source>
@@ -160,10 +276,6 @@
     <message>
         <source>the user&apos;s data folder could not be found</source>
         <translation>no se encontró la carpeta de datos del usuario</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>Your score could not be saved.
@@ -199,6 +311,40 @@ Motivo: %2</translation>
     </message>
 </context>
 <context>
+    <name>ScoreKeeper</name>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
+        <translation>No hay memoria suficiente para ordenar o buscar en la tabla de puntuaciones, así que se queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Scores not read</source>
+        <translation>Puntuaciones no leídas</translation>
+    </message>
+    <message>
+        <source>Score not shown</source>
+        <translation>Puntuación no mostrada</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to show your score in the table.</source>
+        <translation>No hay memoria suficiente para mostrar tu puntuación en la tabla.</translation>
+    </message>
+    <message>
+        <source>Score not saved</source>
+        <translation>Puntuación no guardada</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>ABOUT</source>
@@ -218,14 +364,6 @@ Motivo: %2</translation>
     <message>
         <source>Score</source>
         <translation>Mov.</translation>
-    </message>
-    <message>
-        <source>Score not saved</source>
-        <translation>Puntuación no guardada</translation>
-    </message>
-    <message>
-        <source>Scores not read</source>
-        <translation>Puntuaciones no leídas</translation>
     </message>
     <message>
         <source>Tile, row 1, column 1</source>
@@ -356,65 +494,8 @@ Motivo: %2</translation>
         <translation>LISTO</translation>
     </message>
     <message>
-        <source>Score not shown</source>
-        <translation>Puntuación no mostrada</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to show your score in the table.</source>
-        <translation>No hay memoria suficiente para mostrar tu puntuación en la tabla.</translation>
-    </message>
-    <message>
-        <source>Not enough memory</source>
-        <translation>Memoria insuficiente</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
-        <translation>No hay memoria suficiente para ordenar o buscar en la tabla de puntuaciones, así que se queda como estaba.</translation>
-    </message>
-    <message>
-        <source>Picked.</source>
-        <translation>Elegida.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Solved in %n steps.</source>
-        <translation>
-            <numerusform>Resuelto en %n movimiento.</numerusform>
-            <numerusform>Resuelto en %n movimientos.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n steps.</source>
-        <translation>
-            <numerusform>%n movimiento.</numerusform>
-            <numerusform>%n movimientos.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>New board dealt.</source>
-        <translation>Nuevo tablero repartido.</translation>
-    </message>
-    <message>
-        <source>Removed %1. Now at %2.</source>
-        <translation>%1 eliminado. Ahora en %2.</translation>
-    </message>
-    <message>
-        <source>Removed %1. The table is empty.</source>
-        <translation>%1 eliminado. La tabla está vacía.</translation>
-    </message>
-    <message>
-        <source>Sorted by %1, ascending.</source>
-        <translation>Ordenado por %1, ascendente.</translation>
-    </message>
-    <message>
-        <source>Sorted by %1, descending.</source>
-        <translation>Ordenado por %1, descendente.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Score entered: %1 with %n steps.</source>
-        <translation>
-            <numerusform>Puntuación registrada: %1 con %n movimiento.</numerusform>
-            <numerusform>Puntuación registrada: %1 con %n movimientos.</numerusform>
-        </translation>
+        <source>Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort, Delete removes.</source>
+        <translation>Teclas: Espacio elige e intercambia, las flechas mueven, S lee todas las sumas, Ctrl+1 y Ctrl+2 ordenan, Supr elimina.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +531,10 @@ Motivo: %2</translation>
     <message>
         <source>NOTE: Clicking &quot;Name&quot; in the table header will arrange the table in alphabetical order. Clicking &quot;Score&quot; in the header will arrange the table in numerical order. Clicking again will reverse the order.</source>
         <translation>NOTA: al hacer clic en «Nombre» en la cabecera, la tabla se ordena alfabéticamente; en «Mov.», por número de movimientos. Otro clic invierte el orden.</translation>
+    </message>
+    <message>
+        <source>The solved order: 1 2 3, 4 5 6, 7 8 9. Return or Escape goes back.</source>
+        <translation>El orden resuelto: 1 2 3, 4 5 6, 7 8 9. Intro o Escape vuelve.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,10 @@
         <source>A hidden-number puzzle, made with Qt.</source>
         <translation>Un casse-tête de nombres, fait avec Qt.</translation>
     </message>
+    <message>
+        <source>Escape closes it.</source>
+        <translation>Échap la ferme.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -54,6 +58,46 @@
     </message>
 </context>
 <context>
+    <name>InstructionPictures</name>
+    <message>
+        <source>Solved</source>
+        <translation>Résolu</translation>
+    </message>
+    <message>
+        <source>hidden numbers</source>
+        <translation>nombres cachés</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Ann</source>
+        <extracomment>Sample names in the picture of a score table: any five short names will do</extracomment>
+        <translation>Anne</translation>
+    </message>
+    <message>
+        <source>Bob</source>
+        <translation>Bruno</translation>
+    </message>
+    <message>
+        <source>Cleo</source>
+        <translation>Chloé</translation>
+    </message>
+    <message>
+        <source>Dev</source>
+        <translation>Denis</translation>
+    </message>
+    <message>
+        <source>Eve</source>
+        <translation>Ève</translation>
+    </message>
+</context>
+<context>
     <name>Line</name>
     <message>
         <source>top row</source>
@@ -91,6 +135,11 @@
         <source>%1 %2 of %3</source>
         <extracomment>A line&apos;s name, its sum as it stands and the sum it asks for: &quot;top row 13 of 6&quot;</extracomment>
         <translation>%1 %2 sur %3</translation>
+    </message>
+    <message>
+        <source>%1 matches</source>
+        <extracomment>A line whose sum is the one it asks for: &quot;middle column matches&quot;</extracomment>
+        <translation>%1 juste</translation>
     </message>
 </context>
 <context>
@@ -148,6 +197,73 @@
     </message>
 </context>
 <context>
+    <name>Narrator</name>
+    <message>
+        <source>Picked row %1, column %2.</source>
+        <translation>Choisie : ligne %1, colonne %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps.</source>
+        <translation>
+            <numerusform>%n coup.</numerusform>
+            <numerusform>%n coups.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of 8 lines match.</source>
+        <translation>
+            <numerusform>%n ligne juste sur 8.</numerusform>
+            <numerusform>%n lignes justes sur 8.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Picked.</source>
+        <translation>Choisie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Solved in %n steps.</source>
+        <translation>
+            <numerusform>Résolu en %n coup.</numerusform>
+            <numerusform>Résolu en %n coups.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New Game can be pressed again.</source>
+        <translation>Mélanger est de nouveau disponible.</translation>
+    </message>
+    <message>
+        <source>New board dealt. New Game comes back once it is solved.</source>
+        <translation>Nouvelle grille distribuée. Mélanger revient une fois la grille résolue.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Score entered: %1 with %n steps.</source>
+        <translation>
+            <numerusform>Score inscrit : %1 en %n coup.</numerusform>
+            <numerusform>Score inscrit : %1 en %n coups.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now at %1.</source>
+        <translation>Maintenant sur %1.</translation>
+    </message>
+    <message>
+        <source>The table is empty.</source>
+        <translation>Le tableau est vide.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, ascending.</source>
+        <translation>Trié par %1, croissant.</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, descending.</source>
+        <translation>Trié par %1, décroissant.</translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation>%1 supprimé.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreFile</name>
     <message>
         <source>the file is %1, more than the %2 this game reads</source>
@@ -160,10 +276,6 @@
     <message>
         <source>the user&apos;s data folder could not be found</source>
         <translation>le dossier de données de l’utilisateur est introuvable</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Your score could not be saved.
@@ -199,6 +311,40 @@ Raison : %2</translation>
     </message>
 </context>
 <context>
+    <name>ScoreKeeper</name>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
+        <translation>Il n’y a pas assez de mémoire pour trier ou parcourir le tableau des scores ; il reste donc tel quel.</translation>
+    </message>
+    <message>
+        <source>Scores not read</source>
+        <translation>Scores non lus</translation>
+    </message>
+    <message>
+        <source>Score not shown</source>
+        <translation>Score non affiché</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to show your score in the table.</source>
+        <translation>Il n’y a pas assez de mémoire pour afficher votre score dans le tableau.</translation>
+    </message>
+    <message>
+        <source>Score not saved</source>
+        <translation>Score non enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>ABOUT</source>
@@ -218,14 +364,6 @@ Raison : %2</translation>
     <message>
         <source>Score</source>
         <translation>Score</translation>
-    </message>
-    <message>
-        <source>Score not saved</source>
-        <translation>Score non enregistré</translation>
-    </message>
-    <message>
-        <source>Scores not read</source>
-        <translation>Scores non lus</translation>
     </message>
     <message>
         <source>Tile, row 1, column 1</source>
@@ -356,65 +494,8 @@ Raison : %2</translation>
         <translation>FINI</translation>
     </message>
     <message>
-        <source>Score not shown</source>
-        <translation>Score non affiché</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to show your score in the table.</source>
-        <translation>Il n’y a pas assez de mémoire pour afficher votre score dans le tableau.</translation>
-    </message>
-    <message>
-        <source>Not enough memory</source>
-        <translation>Mémoire insuffisante</translation>
-    </message>
-    <message>
-        <source>There is not enough memory to sort or search the score table, so it stays as it was.</source>
-        <translation>Il n’y a pas assez de mémoire pour trier ou parcourir le tableau des scores ; il reste donc tel quel.</translation>
-    </message>
-    <message>
-        <source>Picked.</source>
-        <translation>Choisie.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Solved in %n steps.</source>
-        <translation>
-            <numerusform>Résolu en %n coup.</numerusform>
-            <numerusform>Résolu en %n coups.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n steps.</source>
-        <translation>
-            <numerusform>%n coup.</numerusform>
-            <numerusform>%n coups.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>New board dealt.</source>
-        <translation>Nouvelle grille distribuée.</translation>
-    </message>
-    <message>
-        <source>Removed %1. Now at %2.</source>
-        <translation>%1 supprimé. Maintenant sur %2.</translation>
-    </message>
-    <message>
-        <source>Removed %1. The table is empty.</source>
-        <translation>%1 supprimé. Le tableau est vide.</translation>
-    </message>
-    <message>
-        <source>Sorted by %1, ascending.</source>
-        <translation>Trié par %1, croissant.</translation>
-    </message>
-    <message>
-        <source>Sorted by %1, descending.</source>
-        <translation>Trié par %1, décroissant.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Score entered: %1 with %n steps.</source>
-        <translation>
-            <numerusform>Score inscrit : %1 en %n coup.</numerusform>
-            <numerusform>Score inscrit : %1 en %n coups.</numerusform>
-        </translation>
+        <source>Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort, Delete removes.</source>
+        <translation>Touches : Espace choisit et échange, les flèches déplacent, S lit toutes les sommes, Ctrl+1 et Ctrl+2 trient, Suppr supprime.</translation>
     </message>
 </context>
 <context>
@@ -450,6 +531,10 @@ Raison : %2</translation>
     <message>
         <source>NOTE: Clicking &quot;Name&quot; in the table header will arrange the table in alphabetical order. Clicking &quot;Score&quot; in the header will arrange the table in numerical order. Clicking again will reverse the order.</source>
         <translation>REMARQUE : un clic sur « Nom » en tête du tableau le trie par ordre alphabétique, un clic sur « Score » par ordre numérique. Un second clic inverse l’ordre.</translation>
+    </message>
+    <message>
+        <source>The solved order: 1 2 3, 4 5 6, 7 8 9. Return or Escape goes back.</source>
+        <translation>L&apos;ordre résolu : 1 2 3, 4 5 6, 7 8 9. Entrée ou Échap revient au jeu.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -41,33 +42,29 @@ void Announce(QWidget *window, const QString &text)
     QAccessible::updateAccessibility(&event);
 #else
     installFactory();
-    // No size, so nothing is drawn. Shown anew for every text and hidden
-    // at once, so that the window showing again does not repeat it.
-    auto *notification = window->findChild<QWidget *>(Name, Qt::FindDirectChildrenOnly);
-    if (!notification) {
-        notification = new QWidget(window);
-        notification->setObjectName(Name);
-        notification->setGeometry(0, 0, 0, 0);
-    }
-    notification->hide();
+    // No size, so nothing is drawn, and hidden at once, so that the window
+    // showing again does not repeat it. A new one for every text: a screen
+    // reader that knows one already may speak its name as it was.
+    auto *notification = new QWidget(window);
+    notification->setObjectName(Name);
+    notification->setGeometry(0, 0, 0, 0);
     notification->setAccessibleName(text);
     notification->show();
     notification->hide();
+    // Gone once it has surely been read.
+    QTimer::singleShot(10000, notification, &QObject::deleteLater);
 #endif
 }
 
 void Describe(QWidget *control, const QString &description, const QString &news)
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // The focused control's new description is heard as it changes.
+    // The description first: a screen reader that hears the news and then
+    // asks about the control (Where Am I) reads the new one. Qt 6.8 tells the
+    // focused control's new description as it changes; Qt 6.4 sends it
+    // without its text, so it is heard only when asked for.
+    control->setAccessibleDescription(description);
     if (control->hasFocus())
         Announce(control->window(), news);
-    control->setAccessibleDescription(description);
-#else
-    control->setAccessibleDescription(description);
-    if (control->hasFocus() && !news.isEmpty())
-        Announce(control->window(), news + QLatin1Char(' ') + description);
-#endif
 }
 
 void ReadOnOpen(QWidget *window)

@@ -9,7 +9,7 @@ class QWidget;
 void Announce(QWidget *window, const QString &text);
 
 // Sets the description a screen reader reads with the control, and lets the
-// player hear the news and the new description when the control has the focus.
+// player hear the news when the control has the focus.
 void Describe(QWidget *control, const QString &description, const QString &news);
 
 // Makes a window a dialog to assistive technology, so that a screen reader

@@ -37,11 +37,21 @@ public:
 
     QString text(QAccessible::Text type) const override
     {
-        if (type != QAccessible::Name || !isValid())
+        if (!isValid() || (type != QAccessible::Name && type != QAccessible::Description))
             return {};
+        const QAbstractItemModel *model = m_list->model();
         if (heading())
-            return m_list->model()->headerData(m_column, Qt::Horizontal).toString();
-        return m_list->model()->index(m_row, m_column).data(Qt::AccessibleTextRole).toString();
+            return type == QAccessible::Name ? model->headerData(m_column, Qt::Horizontal).toString() : QString();
+        if (type == QAccessible::Name)
+            return model->index(m_row, m_column).data(Qt::AccessibleTextRole).toString();
+        // The rest of the row, under its headings, for a screen reader that
+        // reads one cell where the player asks where they are.
+        QStringList others;
+        for (int column = 0; column < model->columnCount(); ++column)
+            if (column != m_column)
+                others << model->headerData(column, Qt::Horizontal).toString() + QLatin1Char(' ')
+                              + model->index(m_row, column).data(Qt::AccessibleTextRole).toString();
+        return others.join(QStringLiteral(", "));
     }
 
     QRect rect() const override

@@ -12,6 +12,12 @@ Picture::Picture(QImage image, QString sharpFile)
 {
 }
 
+Picture::Picture(QImage image, QImage sharp)
+    : Picture(std::move(image))
+{
+    m_image2x = std::move(sharp);
+}
+
 const QImage &Picture::imageFor(qreal devicePixelRatio) const
 {
     if (devicePixelRatio <= 1.0)

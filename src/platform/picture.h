@@ -14,6 +14,8 @@ public:
     // larger fonts, read only when one asks for it; it never decides the
     // resolution.
     explicit Picture(QImage image, QString sharpFile = {});
+    // A picture drawn by the program, with its sharp copy.
+    Picture(QImage image, QImage sharp);
 
     // Whole dots per inch, as stored in the file (a file without a resolution
     // chunk reads as Qt's default of 96).

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
@@ -33,10 +34,15 @@ Window::Window(const WindowSettings &settings, QWidget *parent)
 
     if (Application *app = Application::instance(); app && app->menuBar())
         app->menuBar()->attachTo(this);
-    // F10 opens the first menu, as in the desktop's own programs.
+    // F10 opens the first menu on its first item, as in the desktop's own programs.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
-        if (auto *bar = qobject_cast<QMenuBar *>(menuWidget()); bar && !bar->actions().isEmpty())
-            bar->setActiveAction(bar->actions().constFirst());
+        auto *bar = qobject_cast<QMenuBar *>(menuWidget());
+        if (!bar || bar->actions().isEmpty())
+            return;
+        QAction *first = bar->actions().constFirst();
+        bar->setActiveAction(first);
+        if (first->menu() && !first->menu()->actions().isEmpty())
+            first->menu()->setActiveAction(first->menu()->actions().constFirst());
     });
 
     m_content->setFixedSize(Scaled(QRect(QPoint(), m_designedSize), m_scale).size());

@@ -83,7 +83,7 @@ Sums SumsShown(const Board &board)
     return sums;
 }
 
-int LinesRight(const Board &board)
+int LinesMatching(const Board &board)
 {
     return int(std::count_if(Lines().begin(), Lines().end(),
                              [&](const Line &line) { return board.text(line.sum) == QString::number(line.target); }));
@@ -92,8 +92,9 @@ int LinesRight(const Board &board)
 namespace {
 
 // The lines the filter takes, rows top to bottom, columns left to right,
-// then the falling and the rising diagonal, each sum beside its target.
-template <typename Filter> QString spoken(const Board &board, Filter takes)
+// then the falling and the rising diagonal, each sum beside its target, or,
+// where it is short, saying that the line matches.
+template <typename Filter> QString spoken(const Board &board, Filter takes, bool brief = false)
 {
     static constexpr int order[] = {0, 1, 2, 5, 4, 3, 7, 6};
     QStringList parts;
@@ -101,12 +102,15 @@ template <typename Filter> QString spoken(const Board &board, Filter takes)
         const Line &line = Lines()[index];
         if (!takes(index, line))
             continue;
-        const QString sum = board.text(line.sum);
+        const QString sum = board.text(line.sum), name = QCoreApplication::translate("Line", line.spokenName);
         if (sum.isEmpty())
             return {};
-        //: A line's name, its sum as it stands and the sum it asks for: "top row 13 of 6"
-        parts << QCoreApplication::translate("Line", "%1 %2 of %3")
-                     .arg(QCoreApplication::translate("Line", line.spokenName), sum, QString::number(line.target));
+        if (brief && sum == QString::number(line.target))
+            //: A line whose sum is the one it asks for: "middle column matches"
+            parts << QCoreApplication::translate("Line", "%1 matches").arg(name);
+        else
+            //: A line's name, its sum as it stands and the sum it asks for: "top row 13 of 6"
+            parts << QCoreApplication::translate("Line", "%1 %2 of %3").arg(name, sum, QString::number(line.target));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -135,7 +139,7 @@ QString AllLines(const Board &board)
 
 QString LinesChangedSince(const Board &board, const Sums &before, int besides)
 {
-    return spoken(board, [&](int index, const Line &line) {
-        return board.text(line.sum) != before[size_t(index)] && !passesThrough(line, besides);
-    });
+    return spoken(
+        board, [&](int index, const Line &line) { return board.text(line.sum) != before[size_t(index)] && !passesThrough(line, besides); },
+        true);
 }

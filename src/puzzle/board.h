@@ -71,7 +71,7 @@ void RefreshLineSums(Board &board);
 using Sums = std::array<QString, 8>;
 Sums SumsShown(const Board &board);
 // How many of the eight lines show their targets.
-int LinesRight(const Board &board);
+int LinesMatching(const Board &board);
 
 // How lines stand against their targets, as a screen reader player hears
 // them: "top row 13 of 6, left column 22 of 12, falling diagonal 18 of 15".
@@ -82,7 +82,8 @@ QString LinesThrough(const Board &board, int well);
 // All eight:
 QString AllLines(const Board &board);
 // Those whose sums differ from the ones given, but for any through the well
-// `besides` (1 to 9, or 0 for none); empty when there are none.
+// `besides` (1 to 9, or 0 for none), briefly: a line that shows its target
+// "matches". Empty when there are none.
 QString LinesChangedSince(const Board &board, const Sums &before, int besides = 0);
 
 // Hidden numbers of the opening board, wells 1 to 9: 9 1 3 / 7 4 2 / 6 8 5.

@@ -20,12 +20,6 @@ Narrator::Narrator(QWidget *window, const Board &board, const std::array<ImageWe
 {
 }
 
-void Narrator::opened()
-{
-    Announce(m_window, tr("Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort the "
-                          "table, Delete removes a row."));
-}
-
 void Narrator::clicked(const Selection &selection)
 {
     m_picked = selection.inum1 != 0 ? selection.wellname1 : 0;
@@ -51,7 +45,7 @@ void Narrator::ticked(const Sums &before)
         const QString changed = LinesChangedSince(m_board, before, focused);
         news = tr("%n steps.", nullptr, int(Val(steps))) + QLatin1Char(' ')
                + (changed.isEmpty() ? QString() : changed + QStringLiteral(". "))
-               + tr("%n of 8 lines right.", nullptr, LinesRight(m_board));
+               + tr("%n of 8 lines match.", nullptr, LinesMatching(m_board));
     }
     m_describedSteps = steps;
     describeTiles(news);

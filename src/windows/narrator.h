@@ -22,8 +22,6 @@ public:
     Narrator(QWidget *window, const Board &board, const std::array<ImageWell *, 9> &wells, QLineEdit *nameField,
              ListBox *table);
 
-    // The keys of the game, told once as the window first shows.
-    void opened();
     // After a click on a well: the pick, named, or the end of a pick.
     void clicked(const Selection &selection);
     // After a tick that did not solve the board, with the sums before it:

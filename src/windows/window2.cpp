@@ -2,7 +2,10 @@
 #include "windows/window2.h"
 
 #include "platform/announce.h"
+#include "platform/imagewell.h"
+#include "platform/picture.h"
 #include "platform/pictures.h"
+#include "windows/instructionpictures.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -28,7 +31,7 @@ const ControlRow controls[] = {
     {.name = "ImageWell1", .kind = K::ImageWell, .geometry = {18, 12, 175, 180}, .picture = gamepic,
      .accessibleName = QT_TRANSLATE_NOOP("Window2", "The game's grid with its sums")},
     {.name = "ImageWell2", .kind = K::ImageWell, .geometry = {318, 195, 148, 180}, .picture = numpic2,
-     .accessibleName = QT_TRANSLATE_NOOP("Window2", "The solved order: 1 2 3, 4 5 6, 7 8 9")},
+     .accessibleName = QT_TRANSLATE_NOOP("Window2", "The solved order: 1 2 3, 4 5 6, 7 8 9"), .id = Window2::NumberPicture},
     {.name = "StaticText2", .kind = K::MultiLineLabel, .geometry = {18, 210, 288, 84},
      .text = QT_TRANSLATE_NOOP("Window2", "This corresponds to a final arrangement of the blue tiles so that there hidden numbers are in the "
              "order shown on the right. The opening puzzle can be done in as little as  6 steps. All puzzles can be "
@@ -39,7 +42,7 @@ const ControlRow controls[] = {
              "interchanges the two tiles.)"),
      .bold = true, .textColor = qRgb(0, 0, 0)},
     {.name = "ImageWell3", .kind = K::ImageWell, .geometry = {14, 365, 120, 119}, .picture = scoreshot,
-     .accessibleName = QT_TRANSLATE_NOOP("Window2", "A score table with the headings Name and Score")},
+     .accessibleName = QT_TRANSLATE_NOOP("Window2", "A score table with the headings Name and Score"), .id = Window2::ScorePicture},
     {.name = "StaticText5", .kind = K::MultiLineLabel, .geometry = {29, 512, 320, 77},
      .text = QT_TRANSLATE_NOOP("Window2", "NOTE: Clicking \"Name\" in the table header will arrange the table in alphabetical order. Clicking "
              "\"Score\" in the header will arrange the table in numerical order. Clicking again will reverse the "
@@ -68,8 +71,18 @@ Window2::Window2()
     : Window(Settings)
 {
     ReadOnOpen(this);
+    // Heard after the text, which speaks of a picture and of clicks.
+    setAccessibleDescription(tr("The solved order: 1 2 3, 4 5 6, 7 8 9. Return or Escape goes back."));
     createControls(Controls);
     connect(created<QPushButton>(BackButton), &QPushButton::clicked, this, &Window2::PushButton1_Action);
+    // The pictures' words in the player's language, drawn now; in English,
+    // the pictures as the game was made with them.
+    if (const PictureWords words = TranslatedWords(); !(words == EnglishWords())) {
+        m_numberPicture = DrawnPicture(words, DrawNumberPicture, 148, 180);
+        m_scorePicture = DrawnPicture(words, DrawScorePicture, 120, 119);
+        created<ImageWell>(NumberPicture)->setPicture(m_numberPicture.get());
+        created<ImageWell>(ScorePicture)->setPicture(m_scorePicture.get());
+    }
     // Escape leaves, as Back does: the window has no close button to reach.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &Window2::PushButton1_Action);
 }

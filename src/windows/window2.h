@@ -3,7 +3,10 @@
 
 #include "platform/window.h"
 
+#include "platform/picture.h"
+
 #include <QPointer>
+#include <memory>
 
 // Takes the place of the window that opens it while it is shown; Back (or
 // Return) swaps back.
@@ -13,7 +16,7 @@ class Window2 : public Window
 public:
     static const WindowSettings Settings;
     static const std::span<const ControlRow> Controls;
-    enum Part { BackButton };
+    enum Part { BackButton, NumberPicture, ScorePicture };
 
     // The shared instance; created on first use and afterwards only hidden and shown.
     static Window2 *instance();
@@ -33,4 +36,6 @@ protected:
 
 private:
     QPointer<QWidget> m_replaced;
+    // The pictures with words, drawn in the player's language.
+    std::unique_ptr<Picture> m_numberPicture, m_scorePicture;
 };

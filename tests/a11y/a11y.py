@@ -82,7 +82,7 @@ def main():
                                            "object:announcement")
     press(tiles[0])
     check("the first pick is checked and heard", wait(lambda: tiles[0].getState().contains(pyatspi.STATE_CHECKED)
-                                                      and heard[-1:] == ["Picked."]))
+                                                      and heard[-1:] == ["Picked row 1, column 1."]))
     press(tiles[1])
     check("a swap is heard, and the tile describes its lines",
           wait(lambda: heard[-1].startswith("1 step.")
@@ -104,6 +104,36 @@ def main():
     subprocess.run(["xdotool", "key", "Down"], check=True)
     second = lambda: table().queryTable().getAccessibleAt(1, 0).name
     check("a row reached with the arrow keys is spoken: 'Zoe'", wait(lambda: heard[-1:] == [second()] == ["Zoe"]))
+    hostile(frame, table())
+
+
+def answers(call):
+    """What a call answers, or the error it raises: never a crash."""
+    try:
+        return call()
+    except Exception as error:  # the refusal a client may get
+        return error
+
+
+def hostile(frame, table):
+    # Questions no screen reader asks, but a client may: none may crash the game.
+    field = pyatspi.findDescendant(frame, lambda o: o.getRole() == pyatspi.ROLE_TEXT)
+    editable, text = field.queryEditableText(), field.queryText()
+    editable.setTextContents("abcdefgh")
+    for start, end in ((5, 0), (0, -200000), (-3, 2), (2, 1 << 30)):
+        answers(lambda: editable.deleteText(start, end))
+        answers(lambda: editable.cutText(start, end))
+    check("reversed and huge ranges delete nothing", text.getText(0, -1) == "abcdefgh")
+    editable.setTextContents("e\u0301\U0001F642x")
+    check("a character is read whole: a letter with its accent, an emoji",
+          [text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_CHAR)[0] for offset in (0, 2)] == ["e\u0301", "\U0001F642"])
+    cells = table.queryTable()
+    rows, columns = cells.nRows, cells.nColumns
+    for row, column in ((rows, 0), (-1, 0), (0, -1), (rows + 1000, columns), (-2, -2)):
+        for ask in (cells.isSelected, cells.getRowExtentAt, cells.getColumnExtentAt):
+            answers(lambda: ask(row, column))
+    answers(lambda: cells.getRowColumnExtentsAtIndex(1 << 30))
+    check("questions about cells that are not there are answered", game_frame() is not None and frame.name == "Corvanthelix")
 
 if __name__ == "__main__":
     main()

@@ -168,10 +168,10 @@ private slots:
         RefreshLineSums(board);
         QCOMPARE(LinesChangedSince(board, before), "left column 14 of 12, middle column 21 of 15, falling diagonal 10 of 15");
         QCOMPARE(LinesChangedSince(board, before, 2), "left column 14 of 12, falling diagonal 10 of 15"); // but for well 2's
-        QCOMPARE(LinesRight(board), 0);
+        QCOMPARE(LinesMatching(board), 0);
         board.lay(Solved);
         RefreshLineSums(board);
-        QCOMPARE(LinesRight(board), 8);
+        QCOMPARE(LinesMatching(board), 8);
     }
 
     void unsolvedTickOnlyRefreshes()

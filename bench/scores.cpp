@@ -1,28 +1,34 @@
 // Corvanthelix - score table benchmark: the real main window with a big score file.
 //
 //   bench_scores LINES [ROUNDS] [distinct]   one size per process, so its peak memory is its own
-//   bench_scores --write PATH LINES         writes a score file of that many lines
+//   bench_scores --player LINES [distinct]   a player's order only: load, solve, Name, Score, Name,
+//                                            Enter Score; prints the peak memory
+//   bench_scores --numbers LINES ROUNDS      scores like 5123e400, which only an exact order tells apart
+//   bench_scores --quit LINES                quitting while ten million distinct names are ranked
+//   bench_scores --write PATH LINES          writes a score file of that many lines
 //
 // With a file of LINES lines in its data folder, the game's main window is
-// made and shown, and its table, model and view are driven as a player does:
-// a click on "Score", then on "Name", ROUNDS times over (31 by default),
-// each timed until the rows are repainted, and as many scrolls to the end and
-// back to the top, then Enter Score as many times. It prints how long the
-// rows took to arrive and their names to be ranked, the process's CPU for the
-// first click on "Name", the
-// medians, the memory the loaded table adds beside an empty one, and the
-// process's peak memory. With "distinct", nearly every line has a name of
-// its own, as in a long-lived shared table; otherwise names repeat.
+// made and shown, and its table is driven as a player does. For each action
+// it prints how long the game's own thread was busy at most at one time (the
+// action itself, or taking in the result of what ran beside it), and when the
+// rows were shown as the action leaves them. Actions are timed at ROUNDS
+// rounds (31 by default) and their medians printed. With "distinct", nearly
+// every line has a name of its own, as in a long-lived shared table;
+// otherwise names repeat.
 #include "platform/listbox.h"
 #include "windows/window1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
@@ -33,7 +39,7 @@ double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 double residentMiB()
@@ -45,15 +51,16 @@ double residentMiB()
     return fields.size() > 1 ? fields[1].toDouble() * sysconf(_SC_PAGESIZE) / (1024.0 * 1024.0) : 0;
 }
 
-double cpuMs()
+double peakMiB()
 {
     rusage usage = {};
     getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    return usage.ru_maxrss / 1024.0;
 }
 
-// Names accented and not: 10,000 of them, or one a line.
-bool writeScores(const QString &path, int lines, bool distinct = false)
+// Names accented and not: 10,000 of them, or one a line; scores small, or
+// large numbers that differ only far along.
+bool writeScores(const QString &path, int lines, bool distinct = false, bool numbers = false)
 {
     static const char *names[] = {"Ann", "bob", "Cleo", "Dev", "Émile", "Zoë", "anna maria", "Kim, Jr.", "Lee", "x"};
     QRandomGenerator random(lines);
@@ -65,7 +72,7 @@ bool writeScores(const QString &path, int lines, bool distinct = false)
         text += names[random.bounded(10)];
         text += QByteArray::number(distinct ? qint64(i) * 7919 % 1000000007 : random.bounded(1000));
         text += ',';
-        text += QByteArray::number(6 + random.bounded(30));
+        text += numbers ? QByteArray::number(random.bounded(10000)) + "e400" : QByteArray::number(6 + random.bounded(30));
         text += '\n';
         if (text.size() > (1 << 20)) {
             file.write(text);
@@ -75,16 +82,145 @@ bool writeScores(const QString &path, int lines, bool distinct = false)
     return file.write(text) == text.size();
 }
 
-// The window with the file in its data folder, shown, its rows loaded and painted.
+// The longest time, in ms, the game's own thread spent on one round of its
+// events while waiting for the condition, and how long the wait took in all.
+struct Waited
+{
+    double longestMs = 0;
+    double allMs = 0;
+};
+
+Waited waitFor(const std::function<bool()> &done)
+{
+    Waited waited;
+    QElapsedTimer all;
+    all.start();
+    while (!done()) {
+        QElapsedTimer round;
+        round.start();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        waited.longestMs = std::max(waited.longestMs, round.nsecsElapsed() / 1e6);
+        usleep(1000);
+    }
+    waited.allMs = all.nsecsElapsed() / 1e6;
+    return waited;
+}
+
+// An action on the game's thread: how long it kept that thread, at most at
+// once, and when its rows were shown.
+struct Timed
+{
+    double busyMs;
+    double shownMs;
+};
+
+Timed timeAction(ScoreKeeper &scores, const std::function<void()> &action, QWidget *repaint)
+{
+    QElapsedTimer call;
+    call.start();
+    action();
+    const double callMs = call.nsecsElapsed() / 1e6;
+    const Waited waited = waitFor([&] { return !scores.table().busy(); });
+    QElapsedTimer paint;
+    paint.start();
+    repaint->repaint();
+    const double paintMs = paint.nsecsElapsed() / 1e6;
+    return {std::max({callMs, waited.longestMs, paintMs}), callMs + waited.allMs + paintMs};
+}
+
+// The game thread's own CPU time, in ms: saving a score also waits for the
+// disk, which costs the thread nothing but time.
+double threadCpuMs()
+{
+    rusage usage = {};
+    getrusage(RUSAGE_THREAD, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+// An action that the table shows at once: its time, wall and CPU, with the repaint.
+Timed timeCall(const std::function<void()> &action, QWidget *repaint)
+{
+    QElapsedTimer call;
+    call.start();
+    const double cpu = threadCpuMs();
+    action();
+    repaint->repaint();
+    return {threadCpuMs() - cpu, call.nsecsElapsed() / 1e6};
+}
+
+// The window with the file in its data folder, shown, its rows arrived and painted.
 std::unique_ptr<Window1> openWindow(const QString &folder, int lines)
 {
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
     auto window = std::make_unique<Window1>();
     window->show();
-    while (window->scores().table().rowCount() < lines)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    waitFor([&] { return window->scores().table().rowCount() >= lines; });
     window->grab();
     return window;
+}
+
+// The rows are solved for first, as a player must before the table takes clicks.
+void solve(Window1 &window)
+{
+    for (int well : {1, 2, 2, 6, 4, 5, 5, 9, 6, 7, 7, 9})
+        window.ImageWell_MouseDown(well, 20, 20);
+    window.Timer1_Action();
+}
+
+void enter(Window1 &window, const QString &name)
+{
+    window.control<QLineEdit>(Control::NameField)->setText(name);
+    window.PushButton3_Action();
+}
+
+int player(int lines, bool distinct)
+{
+    QTemporaryDir full;
+    if (!writeScores(full.filePath(QStringLiteral("Corvanthelix.txt")), lines, distinct))
+        return 1;
+    auto window = openWindow(full.path(), lines);
+    solve(*window);
+    auto *list = window->control<ListBox>(Control::ScoreTable);
+    for (int column : {0, 1, 0})
+        timeAction(window->scores(), [&] { list->clickHeading(column); }, list->viewport());
+    timeAction(window->scores(), [&] { enter(*window, QStringLiteral("Zed")); }, list->viewport());
+    std::printf("  %10d lines%s, a player's order   peak %7.1f MiB\n", lines, distinct ? " (distinct names)" : "", peakMiB());
+    return 0;
+}
+
+// Quitting as soon as the rows are there, while the names are ranked: how
+// long until the window and everything beside it are gone.
+int quit(int lines)
+{
+    QTemporaryDir full;
+    if (!writeScores(full.filePath(QStringLiteral("Corvanthelix.txt")), lines, true))
+        return 1;
+    auto window = openWindow(full.path(), lines);
+    QElapsedTimer quitting;
+    quitting.start();
+    window.reset();
+    std::printf("  %10d lines (distinct names), quit while ranking: gone after %6.1f ms\n", lines, quitting.nsecsElapsed() / 1e6);
+    return 0;
+}
+
+int numbers(int lines, int rounds)
+{
+    QTemporaryDir full;
+    if (!writeScores(full.filePath(QStringLiteral("Corvanthelix.txt")), lines, false, true))
+        return 1;
+    auto window = openWindow(full.path(), lines);
+    solve(*window);
+    auto *list = window->control<ListBox>(Control::ScoreTable);
+    std::vector<double> busy, shown;
+    for (int round = 0; round < rounds; ++round)
+        for (int column : {1, 0}) {
+            const Timed timed = timeAction(window->scores(), [&] { list->clickHeading(column); }, list->viewport());
+            if (column == 1)
+                busy.push_back(timed.busyMs), shown.push_back(timed.shownMs);
+        }
+    std::printf("  %10d lines, scores like 5123e400   click Score: game thread %6.1f ms, shown after %7.1f ms\n", lines,
+                median(busy), median(shown));
+    return 0;
 }
 
 } // namespace
@@ -94,6 +230,12 @@ int main(int argc, char **argv)
     if (argc == 4 && QByteArray(argv[1]) == "--write")
         return writeScores(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3])) ? 0 : 1;
     QApplication app(argc, argv);
+    if (argc >= 3 && QByteArray(argv[1]) == "--player")
+        return player(std::atoi(argv[2]), argc > 3 && QByteArray(argv[3]) == "distinct");
+    if (argc >= 3 && QByteArray(argv[1]) == "--quit")
+        return quit(std::atoi(argv[2]));
+    if (argc >= 4 && QByteArray(argv[1]) == "--numbers")
+        return numbers(std::atoi(argv[2]), std::atoi(argv[3]));
     const int lines = argc > 1 ? std::atoi(argv[1]) : 1000000;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 31;
     const bool distinct = argc > 3 && QByteArray(argv[3]) == "distinct";
@@ -108,56 +250,68 @@ int main(int argc, char **argv)
     loading.start();
     auto window = openWindow(full.path(), lines);
     const double loaded = loading.nsecsElapsed() / 1e9;
-
-    // The rows are solved for first, as a player must before the table takes clicks.
-    for (int well : {1, 2, 2, 6, 4, 5, 5, 9, 6, 7, 7, 9})
-        window->ImageWell_MouseDown(well, 20, 20);
-    window->Timer1_Action();
+    ScoreKeeper &scores = window->scores();
+    ScoreTable &table = scores.table();
+    solve(*window);
     auto *list = window->control<ListBox>(Control::ScoreTable);
-    // The names are ranked beside the game once the rows arrive; a player
-    // must solve the board before a click can sort them.
-    QElapsedTimer ranking;
-    ranking.start();
-    window->scores().settle();
-    const double ranked = loaded + ranking.nsecsElapsed() / 1e9;
+    QWidget *rows = list->viewport();
+
+    // While the names are ranked, as soon as the rows are there: the table
+    // answers at once, and shows each new order when it is ready.
+    const Timed enterEarly = timeCall([&] { enter(*window, QStringLiteral("Early")); }, rows);
+    const Timed removeEarly = timeCall([&] { window->ListBox1_CellClick(0, 0, 0, 0); }, rows);
+    const Timed nameEarly = timeAction(scores, [&] { list->clickHeading(0); }, rows);
+    const double ranked = loading.nsecsElapsed() / 1e9; // the sort by Name waited for the ranking
     const double withFull = residentMiB();
-    std::vector<double> byScore, byName;
-    window->PushButton3_Action(); // a new name, entered first, as a player does
-    const double cpu = cpuMs();
-    list->clickHeading(0);
-    list->viewport()->repaint();
-    const double firstName = cpuMs() - cpu;
+
+    // A hundred new names, then Name: they take their places among the ranked ones.
+    for (int name = 0; name < 100; ++name)
+        enter(*window, QStringLiteral("New player %1").arg(name));
+    const Timed afterNew = timeAction(scores, [&] { list->clickHeading(1); list->clickHeading(0); }, rows);
+
+    std::vector<double> scoreBusy, scoreShown, nameBusy, nameShown, typeBusy, enterCpu, enterWall, removeBusy;
     for (int round = 0; round < rounds; ++round)
         for (int column : {1, 0}) { // each click on the other heading: ascending every time
-            QElapsedTimer timer;
-            timer.start();
-            list->clickHeading(column);
-            list->viewport()->repaint();
-            (column == 1 ? byScore : byName).push_back(timer.nsecsElapsed() / 1e6);
+            const Timed timed = timeAction(scores, [&] { list->clickHeading(column); }, rows);
+            (column ? scoreBusy : nameBusy).push_back(timed.busyMs);
+            (column ? scoreShown : nameShown).push_back(timed.shownMs);
         }
-    std::vector<double> toEnd;
-    for (int round = 0; round < rounds; ++round)
-        for (bool end : {true, false}) {
-            QElapsedTimer timer;
-            timer.start();
-            end ? list->scrollToBottom() : list->scrollToTop();
-            list->viewport()->repaint();
-            if (end)
-                toEnd.push_back(timer.nsecsElapsed() / 1e6);
-        }
-    // Enter Score, its CPU and the whole process's: the file is appended to as well.
-    std::vector<double> enter;
+    list->setFocus();
     for (int round = 0; round < rounds; ++round) {
-        const double at = cpuMs();
-        window->PushButton3_Action();
-        list->viewport()->repaint();
-        enter.push_back(cpuMs() - at);
+        typeBusy.push_back(timeAction(scores, [&] { list->keyboardSearch(QStringLiteral("q")); }, rows).busyMs);
+        const Timed entered = timeCall([&] { enter(*window, QStringLiteral("Zed")); }, rows);
+        enterCpu.push_back(entered.busyMs);
+        enterWall.push_back(entered.shownMs);
+        removeBusy.push_back(timeCall([&] { window->ListBox1_CellClick(table.rowCount() - 1, 0, 0, 0); }, rows).shownMs);
     }
-    rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("  %10d lines%s   rows in %5.1f s   ranked in %5.1f s   first Name click %7.1f ms CPU   click Score %7.1f ms   click Name %7.1f ms"
-                "   scroll to end %5.2f ms   Enter Score %5.1f ms CPU   table %7.1f MiB   (empty %5.1f MiB)   peak %7.1f MiB\n",
-                lines, distinct ? " (distinct names)" : "", loaded, ranked, firstName, median(byScore), median(byName), median(toEnd),
-                median(enter), withFull - withEmpty - (withEmpty - before), withEmpty - before, usage.ru_maxrss / 1024.0);
+    std::vector<double> toEnd;
+    for (int round = 0; round < rounds; ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        list->scrollToBottom();
+        rows->repaint();
+        toEnd.push_back(timer.nsecsElapsed() / 1e6);
+        list->scrollToTop();
+        rows->repaint();
+    }
+    // A screen reader asks what is at a point on the scroll bar.
+    QElapsedTimer pointing;
+    pointing.start();
+    QScrollBar *bar = list->verticalScrollBar();
+    QAccessible::queryAccessibleInterface(list)->childAt(bar->mapToGlobal(bar->rect().center()).x(),
+                                                         bar->mapToGlobal(bar->rect().center()).y());
+    const double pointMs = pointing.nsecsElapsed() / 1e6;
+
+    std::printf("  %10d lines%s   rows in %5.1f s   names ranked in %5.1f s   table %7.1f MiB (empty %5.1f MiB)   peak %7.1f MiB\n",
+                lines, distinct ? " (distinct names)" : "", loaded, ranked, withFull - withEmpty - (withEmpty - before),
+                withEmpty - before, peakMiB());
+    std::printf("    while ranking: Enter Score %6.1f ms CPU (%6.1f ms with the disk), remove %6.1f ms, click Name %6.1f ms (shown after %6.1f s)\n",
+                enterEarly.busyMs, enterEarly.shownMs, removeEarly.shownMs, nameEarly.busyMs, nameEarly.shownMs / 1e3);
+    std::printf("    click Name after 100 new names: %6.1f ms (shown after %7.1f ms)\n", afterNew.busyMs, afterNew.shownMs);
+    std::printf("    game thread, medians: click Score %6.1f ms (shown after %7.1f ms)   click Name %6.1f ms (shown after %7.1f ms)\n",
+                median(scoreBusy), median(scoreShown), median(nameBusy), median(nameShown));
+    std::printf("    Enter Score %6.1f ms CPU (%6.1f ms with the disk)   remove %6.1f ms   type a key %6.1f ms   scroll to end %5.2f ms"
+                "   what is at a point %6.2f ms\n",
+                median(enterCpu), median(enterWall), median(removeBusy), median(typeBusy), median(toEnd), pointMs);
     return 0;
 }

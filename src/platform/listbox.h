@@ -46,6 +46,10 @@ public:
     // first, then the cells row by row.
     static int AccessibleChild(int row, int column, int columns) { return (row + 1) * columns + column; }
 
+    // Typing in the list: remembered, so that an answer found later knows
+    // whether the player has moved on.
+    void keyboardSearch(const QString &search) override;
+
     QRect visualRect(const QModelIndex &index) const override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint &point) const override;
@@ -71,7 +75,6 @@ protected:
     // The second of two quick clicks is a click, as on the wells.
     void mouseDoubleClickEvent(QMouseEvent *event) override { mousePressEvent(event); }
     void keyPressEvent(QKeyEvent *event) override;
-    void keyboardSearch(const QString &search) override;
     void focusInEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
 

@@ -8,6 +8,7 @@
 #include <limits>
 #include <memory>
 #include <numeric>
+#include <unordered_map>
 
 namespace {
 
@@ -81,7 +82,10 @@ std::vector<quint32> orderByRank(const TableRows &rows, quint32 rankCount, bool 
     for (size_t position = 0; position < size; ++position)
         ++start[bucket(rows.idAt(position)) + 1];
     std::partial_sum(start.begin(), start.end(), start.begin());
-    std::vector<quint32> order(size);
+    // Room for the scores entered later: a row added must not move millions.
+    std::vector<quint32> order;
+    order.reserve(size + size / 8 + 16);
+    order.resize(size);
     for (size_t position = 0; position < size; ++position) {
         const quint32 id = rows.idAt(position);
         order[start[bucket(id)]++] = id;
@@ -176,16 +180,10 @@ std::vector<quint32> orderByName(const TableRows &rows, bool descending)
                        [&](quint32 id) { return id & AddedRow ? ranks.of(id) : rowRank[id]; });
 }
 
-// A score that is not a small whole number, as a sort by score files it.
-struct LargeScore
-{
-    size_t keyEnd; // its key is keys[the previous one's end, keyEnd)
-    quint32 id;
-};
-
-// Scores by value. Small whole numbers, as nearly all scores are, are their
-// own ranks in a counting sort; the other numbers are read once into keys
-// that compare exactly, sorted, and merged in; texts go after the numbers.
+// Scores by value, in one stable counting sort by rank. Small whole numbers,
+// as nearly all scores are, rank by their value; any other number is read
+// once for each way it is written into a key that compares exactly, and the
+// keys are ranked among the small values; texts rank after every number.
 class ScoreOrder
 {
 public:
@@ -193,101 +191,100 @@ public:
 
     std::vector<quint32> operator()(bool descending)
     {
-        // Where each row goes: a small value's bucket, or the texts', which
-        // come first when descending; the larger numbers are merged in after.
-        const quint32 texts = Small, size = quint32(m_rows.size());
-        std::vector<quint32> start(Small + 2, 0);
-        auto bucket = [&](quint32 value) { return value == texts ? (descending ? 0 : Small) : descending ? Small - value : value; };
-        for (size_t position = 0; position < size; ++position)
-            if (const quint32 value = valueOf(position, true); value != Large)
-                ++start[bucket(value) + 1];
-        std::partial_sum(start.begin(), start.end(), start.begin());
-        const std::vector<quint32> counts = start;
-        std::vector<quint32> bucketed(start.back());
-        for (size_t position = 0; position < size; ++position)
-            if (const quint32 value = valueOf(position, false); value != Large)
-                bucketed[start[bucket(value)]++] = m_rows.idAt(position);
-        // The buckets lie in the order shown already when no larger number is to go among them.
-        return m_large.empty() ? bucketed : merge(bucketed, counts, descending);
+        // Twice through the rows in the order shown, as orderByRank goes: the
+        // first time the scores that are not small are read, in that order.
+        const quint32 texts = Small;
+        m_large.push_back(0); // so that keyOf(0) has no special case
+        bool first = true;
+        auto code = [&](quint32 id) -> quint32 {
+            const quint32 small = m_rows.rowsOf(id).smallScore(id & ~AddedRow);
+            if (small != ScoreRows::NotSmall)
+                return small;
+            if (!first)
+                return m_codes[m_next++ % m_codes.size()];
+            m_codes.push_back(read(m_rows.utf8(id, ScoreRows::Score)));
+            return m_codes.back();
+        };
+        // The count of codes is known only once read: every code goes in a
+        // first pass that ranks nothing.
+        for (size_t position = 0; position < m_rows.size(); ++position)
+            code(m_rows.idAt(position));
+        first = false;
+        rankLarge();
+        const quint32 count = Small + m_largeRanks + 1;
+        return orderByRank(m_rows, count, descending, [&](quint32 id) {
+            const quint32 c = code(id);
+            return c == texts ? count - 1 : c < Small ? m_smallRank[c] : m_rankOfLarge[c - Large];
+        });
     }
 
 private:
-    static constexpr quint32 Small = ScoreRows::NotSmall; // a bucket for each value below it, then the texts
-    static constexpr quint32 Large = Small + 1;
+    static constexpr quint32 Small = ScoreRows::NotSmall; // codes below are small values; Small itself a text
+    static constexpr quint32 Large = Small + 1;           // and from here on, which other number
 
-    // The row's small value, Small for a text or Large for another number.
-    // The rows that are not small are looked at in the same order twice: the
-    // first time, a larger number's key is kept.
-    quint32 valueOf(size_t position, bool first)
+    // The code of a score that is not small.
+    quint32 read(std::string_view score)
     {
-        const quint32 id = m_rows.idAt(position);
-        const quint32 small = m_rows.rowsOf(id).smallScore(id & ~AddedRow);
-        if (small != ScoreRows::NotSmall)
-            return small;
-        if (!first)
-            return m_notSmall[m_next++];
-        const std::string_view score = m_rows.utf8(id, ScoreRows::Score);
+        if (const auto known = m_seen.find(score); known != m_seen.end())
+            return known->second;
         quint32 value = Small;
         std::string key;
         if (WholeNumberBelow(score, Small, &value))
             ; // "7.0", "007" or "-0": a whole number written another way
         else if (ScoreNumberKey(score, &key)) {
-            value = Large;
             m_keys += key;
-            m_large.push_back({m_keys.size(), id});
+            m_large.push_back(m_keys.size());
+            value = Large + quint32(m_large.size() - 2);
         }
-        m_notSmall.push_back(value);
+        m_seen.emplace(score, value);
         return value;
     }
 
     std::string_view keyOf(size_t large) const
     {
-        const size_t from = large ? m_large[large - 1].keyEnd : 0;
-        return std::string_view(m_keys).substr(from, m_large[large].keyEnd - from);
+        return std::string_view(m_keys).substr(m_large[large], m_large[large + 1] - m_large[large]);
     }
 
-    // The buckets in order, with the larger numbers, sorted, merged in by
-    // value: none of them equals a small value.
-    std::vector<quint32> merge(const std::vector<quint32> &bucketed, const std::vector<quint32> &start, bool descending)
+    // Ranks the small values and the other numbers together, in value order:
+    // none of the others equals a small value, but two of them may be equal.
+    void rankLarge()
     {
-        std::vector<quint32> sorted(m_large.size());
-        std::iota(sorted.begin(), sorted.end(), 0u);
-        std::stable_sort(sorted.begin(), sorted.end(), [&](quint32 a, quint32 b) {
-            return descending ? keyOf(b) < keyOf(a) : keyOf(a) < keyOf(b);
-        });
-        std::vector<quint32> order;
-        order.reserve(bucketed.size() + m_large.size());
-        size_t next = 0;
-        // The larger numbers that come before the key, or all that are left.
-        auto flushBefore = [&](const std::string *key) {
-            while (next < sorted.size()
-                   && (!key || (descending ? *key < keyOf(sorted[next]) : keyOf(sorted[next]) < *key)))
-                order.push_back(m_large[sorted[next++]].id);
-        };
-        auto append = [&](quint32 bucket) {
-            order.insert(order.end(), bucketed.begin() + start[bucket], bucketed.begin() + start[bucket + 1]);
-        };
-        if (descending)
-            append(0); // the texts
-        std::string key;
-        for (quint32 bucket = descending ? 1 : 0; bucket < (descending ? Small + 1 : Small); ++bucket) {
-            if (start[bucket] == start[bucket + 1])
-                continue;
-            ScoreNumberKey(std::to_string(descending ? Small - bucket : bucket), &key);
-            flushBefore(&key);
-            append(bucket);
+        const size_t count = m_large.size() - 1;
+        std::vector<quint32> byKey(count);
+        std::iota(byKey.begin(), byKey.end(), 0u);
+        std::sort(byKey.begin(), byKey.end(), [&](quint32 a, quint32 b) { return keyOf(a) < keyOf(b); });
+        m_rankOfLarge.resize(count);
+        m_smallRank.resize(Small);
+        std::string smallKey;
+        quint32 rank = 0, small = 0, keyed = Small;
+        for (size_t i = 0; i <= count; ++i) {
+            // The small values below this number take their ranks first.
+            for (; small < Small; ++small) {
+                if (i < count) {
+                    if (keyed != small)
+                        ScoreNumberKey(std::to_string(keyed = small), &smallKey);
+                    if (keyOf(byKey[i]) < smallKey)
+                        break;
+                }
+                m_smallRank[small] = rank++;
+            }
+            if (i == count)
+                break;
+            if (i > 0 && keyOf(byKey[i - 1]) == keyOf(byKey[i]))
+                --rank; // equal to the one before
+            m_rankOfLarge[byKey[i]] = rank++;
         }
-        flushBefore(nullptr);
-        if (!descending)
-            append(Small);
-        return order;
+        m_largeRanks = rank - Small;
     }
 
     const TableRows &m_rows;
-    std::vector<quint32> m_notSmall; // the values of the rows that are not small, in the order shown
+    std::unordered_map<std::string_view, quint32> m_seen; // each way of writing a score, once
+    std::vector<quint32> m_codes; // the codes of the scores that are not small, in the order shown
     size_t m_next = 0;
     std::string m_keys;
-    std::vector<LargeScore> m_large;
+    std::vector<size_t> m_large; // where each number's key begins in m_keys, and where the last ends
+    std::vector<quint32> m_rankOfLarge, m_smallRank;
+    quint32 m_largeRanks = 0;
 };
 
 } // namespace

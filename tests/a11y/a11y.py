@@ -1,15 +1,13 @@
 #!/usr/bin/python3
-# Plays the game as a screen reader player would, through AT-SPI: reads the
-# tree, presses tiles through their actions, and listens for what a screen
-# reader would speak when the board is solved. Run by a11y.sh.
-import subprocess
+# Plays the game through AT-SPI as a screen reader would, reading the tree
+# and pressing through actions, and asks it what no screen reader asks but a
+# buggy client may. What Orca speaks of it, orca.sh hears. Run by a11y.sh.
 import sys
 import pyatspi
 from gi.repository import GLib
 
 failures = 0
 checks = 0
-heard = []  # the names of what took the focus, and of every notification shown
 
 
 def check(description, ok):
@@ -33,15 +31,6 @@ def action_names(obj):
 
 def press(obj, action="Press"):
     obj.queryAction().doAction(action_names(obj).index(action))
-
-
-def on_event(event):
-    # As a screen reader listens: a focus change, a notification appearing
-    # (Qt 6.4), an announcement (Qt 6.8).
-    if event.type == "object:announcement":
-        heard.append(event.any_data)
-    elif event.detail1 and (event.type.endswith("focused") or event.source.getRole() == pyatspi.ROLE_NOTIFICATION):
-        heard.append(event.source.name)
 
 
 def game_frame():
@@ -78,15 +67,11 @@ def main():
     check("each tile has a press action", all("Press" in action_names(t) for t in tiles if t))
     check("the sums speak their numbers", wait(label(frame, "Top row sum, 13")))
 
-    pyatspi.Registry.registerEventListener(on_event, "object:state-changed:focused", "object:state-changed:showing",
-                                           "object:announcement")
     press(tiles[0])
-    check("the first pick is checked and heard", wait(lambda: tiles[0].getState().contains(pyatspi.STATE_CHECKED)
-                                                      and heard[-1:] == ["Picked row 1, column 1."]))
+    check("the first pick is checked", wait(lambda: tiles[0].getState().contains(pyatspi.STATE_CHECKED)))
     press(tiles[1])
-    check("a swap is heard, and the tile describes its lines",
-          wait(lambda: heard[-1].startswith("1 step.")
-               and tiles[0].description == "top row 13 of 6, left column 14 of 12, falling diagonal 10 of 15"))
+    check("after a swap, a tile describes its lines",
+          wait(lambda: tiles[0].description == "top row 13 of 6, left column 14 of 12, falling diagonal 10 of 15"))
     for first, second in ((2, 6), (4, 5), (5, 9), (6, 7), (7, 9)):
         press(tiles[first - 1])
         press(tiles[second - 1])
@@ -100,10 +85,6 @@ def main():
     check("sorting by Score twice puts 9 first", wait(lambda: first(1) == "9"))
     press(heading("Name"), "Sort")
     check("then sorting by Name puts Ann first", wait(lambda: first(0) == "Ann"))
-    table().queryComponent().grabFocus()
-    subprocess.run(["xdotool", "key", "Down"], check=True)
-    second = lambda: table().queryTable().getAccessibleAt(1, 0).name
-    check("a row reached with the arrow keys is spoken: 'Zoe'", wait(lambda: heard[-1:] == [second()] == ["Zoe"]))
     hostile(frame, table())
 
 

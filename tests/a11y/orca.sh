@@ -4,33 +4,21 @@
 # keys as a player would and waits for Orca to say what the player needs.
 #   orca.sh path/to/corvanthelix
 set -uo pipefail
-if [ -z "${ORCA_OWN_BUS:-}" ]; then
-  exec env ORCA_OWN_BUS=1 dbus-run-session -- "$0" "$@"
-fi
 game=$1
-work=$(mktemp -d)
-trap 'kill $game_pid $orca_pid $bus_pid $wm_pid $xvfb_pid 2>/dev/null; pkill -u "$(id -u)" -f "speech-dispatcher.*$work"; rm -rf "$work"' EXIT
-. "$(dirname "$0")/../checks.sh"
-. "$(dirname "$0")/../../scripts/xvfb.sh"
+. "$(dirname "$0")/session.sh"
+trap 'kill $pids 2>/dev/null; pkill -u "$(id -u)" -f "speech-dispatcher.*$work"; rm -rf "$work"' EXIT
 on_failure() { echo "Orca said:"; tail -n 15 "$work/spoken"; }
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-export LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_QPA_PLATFORMTHEME LANGUAGE
-mkdir -m 700 "$XDG_RUNTIME_DIR" && mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
 printf 'Ann,7\nZoe,9\n' >"$XDG_DATA_HOME/Corvanthelix.txt"
 touch "$work/spoken"
 # speech-dispatcher with a module that writes each text it is given to $SPOKEN.
 cp -r "$(dirname "$0")/speech-dispatcher" "$XDG_CONFIG_HOME/"
-export SPOKEN=$work/spoken XDG_CACHE_HOME=$work/cache
-
-start_xvfb "$work" 1280x1024
-metacity --replace >/dev/null 2>&1 & wm_pid=$! # new windows take the focus, as on a desktop
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus_pid=$!
+export SPOKEN=$work/spoken
+metacity --replace >/dev/null 2>&1 & pids="$pids $!" # new windows take the focus, as on a desktop
 sleep 1
-orca --replace >/dev/null 2>&1 & orca_pid=$!
+orca --replace >/dev/null 2>&1 & pids="$pids $!"
 for _ in $(seq 150); do grep -q "Screen reader on" "$work/spoken" && break; sleep 0.1; done
 check "Orca speaks" grep -q "Screen reader on" "$work/spoken"
-"$game" 2>"$work/game.log" & game_pid=$!
+"$game" 2>"$work/game.log" & game_pid=$! && pids="$pids $game_pid"
 
 said() { # TEXT [SECONDS]: waits for Orca to say the text after the last keys
   for _ in $(seq $((${2:-5} * 10))); do

@@ -61,18 +61,28 @@ std::shared_ptr<ScoreRows> fileOf(const Rows &rows)
     return file;
 }
 
-// The table as the rules spell it out: std::stable_sort with names by the
-// locale ignoring case, scores by value (exactly, as long double tells these
-// apart) with the texts that are not numbers after them. What the table
-// shows now, and what it will show once the sorts asked for are done.
-struct Reference
+// A table beside the table as the rules spell it out: std::stable_sort with
+// names by the locale ignoring case, scores by value (exactly, as long double
+// tells these apart) with the texts that are not numbers after them. The
+// reference keeps what the table shows now, and what it will show once the
+// sorts asked for are done; each action is a player's, on both.
+struct Round
 {
-    Rows shown, settled;
+    ScoreWork work;
+    ScoreTable table{work};
+    QSignalSpy refused{&table, &ScoreTable::notEnoughMemory};
+    Rows shown, settled; // {name, score, id}
     QCollator collator{ScoreRows::SortLocale()};
     int column = -1;
-    bool descending = false;
+    bool descending = false, atOnce;
+    QRandomGenerator &random;
+    int made = 0;
 
-    Reference() { collator.setCaseSensitivity(Qt::CaseInsensitive); }
+    Round(size_t limit, QRandomGenerator &random) : atOnce(limit > 0), random(random)
+    {
+        table.setAtOnceLimit(limit);
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+    }
 
     static long double value(const QString &score)
     {
@@ -83,9 +93,19 @@ struct Reference
         return number ? v : std::nanl("");
     }
 
-    void sort(int by, bool down)
+    QStringList newRow(const QStringList &names, const QStringList &scores)
     {
-        std::tie(column, descending) = std::pair(by, down);
+        return {names[random.bounded(int(names.size()))], scores[random.bounded(int(scores.size()))], QString::number(made++)};
+    }
+
+    void settle()
+    {
+        ::settle(work, table);
+        shown = settled;
+    }
+
+    void sortSettled()
+    {
         auto less = [&](const QStringList &a, const QStringList &b) {
             if (column == 0)
                 return collator.compare(a[0], b[0]) < 0;
@@ -95,13 +115,56 @@ struct Reference
         std::stable_sort(settled.begin(), settled.end(), [&](const auto &a, const auto &b) {
             return descending ? less(b, a) : less(a, b);
         });
+        if (atOnce)
+            shown = settled;
+    }
+
+    // Without the memory for its order, on a table large enough to need some, a sort changes nothing.
+    void sort(int by, bool down, bool memoryGone)
+    {
+        settle();
+        failAbove = memoryGone ? 512 : SIZE_MAX;
+        table.sort(by, down ? Qt::DescendingOrder : Qt::AscendingOrder);
+        if (memoryGone)
+            ::settle(work, table);
+        failAbove = SIZE_MAX;
+        QCOMPARE(refused.size(), int(memoryGone));
+        refused.clear();
+        if (!memoryGone) {
+            std::tie(column, descending) = std::pair(by, down);
+            sortSettled();
+        }
     }
 
     // The row shown at that place goes, wherever it will stand.
     void remove(int row)
     {
+        QVERIFY(!table.removeRow(int(shown.size())) && !table.removeRows(row, INT_MAX));
+        QVERIFY(table.removeRow(row));
         const QString id = shown.takeAt(row)[2];
         settled.removeIf([&](const QStringList &other) { return other[2] == id; });
+    }
+
+    // Without the memory for one row (and none for a sort beside it), no row is added.
+    void add(const QStringList &row, bool memoryGone)
+    {
+        if (memoryGone)
+            settle();
+        failAbove = memoryGone ? 512 : SIZE_MAX;
+        const int added = table.addRow(row[0], row[1]);
+        failAbove = SIZE_MAX;
+        QCOMPARE(added, memoryGone && added < 0 ? -1 : shown.size());
+        if (added >= 0)
+            shown.append(row), settled.append(row);
+    }
+
+    // They go first, and the last sort asked for sorts them in.
+    void readFile(const Rows &file)
+    {
+        QVERIFY(table.addFileRows(fileOf(file)));
+        shown = settled = file + shown;
+        if (column >= 0)
+            sortSettled();
     }
 
     Rows visible() const
@@ -131,8 +194,7 @@ private slots:
         // Random tables of few distinct names, with ties and scores that are
         // not numbers, are sorted, sorted again, have rows removed and added
         // while a sort runs, and the file's rows arrive late among them. A
-        // current row follows its row. Some sorts and additions find memory
-        // all but gone, and change nothing.
+        // current row follows its row.
         QFETCH(size_t, atOnce);
         const QStringList names = {"Ann", "ann", "Ånn", "Émile", "emile", "Zoë", "zoe", "Bob", "bób", "", "Ann,B",
                                    QString("a") + QChar(0) + "z", QString("a") + QChar(0) + "b"};
@@ -141,96 +203,45 @@ private slots:
                                     "9223372036854775807", "-" + QString(400, u'9'), "0.3", "0.30000000000000001",
                                     "+5", "1e", "inf", "0.00"};
         QRandomGenerator random(13);
-        for (int round = 0; round < 20; ++round) {
+        for (int number = 0; number < 20; ++number) {
             // Odd rounds keep to small whole numbers and texts, which sort another way.
-            const int scoreCount = round % 2 ? 7 : int(scores.size());
-            int made = 0;
-            auto newRow = [&] {
-                return QStringList{names[random.bounded(int(names.size()))], scores[random.bounded(scoreCount)], QString::number(made++)};
-            };
-            ScoreWork work;
-            ScoreTable table(work);
-            table.setAtOnceLimit(atOnce);
-            QSignalSpy refused(&table, &ScoreTable::notEnoughMemory);
-            Reference expected;
+            const QStringList someScores = number % 2 ? scores.mid(0, 7) : scores;
+            Round round(atOnce, random);
             bool fileRead = false;
             QPersistentModelIndex current;
             QString currentId;
             for (int step = 0; step < 16; ++step) {
-                const int op = random.bounded(fileRead ? 4 : 5);
-                switch (op) {
+                switch (random.bounded(fileRead ? 4 : 5)) {
                 case 0:
-                    if (!expected.shown.isEmpty()) {
-                        const int row = random.bounded(int(expected.shown.size()));
-                        QVERIFY(!table.removeRow(int(expected.shown.size())) && !table.removeRows(row, INT_MAX));
-                        QVERIFY(table.removeRow(row));
-                        expected.remove(row);
-                    }
+                    if (!round.shown.isEmpty())
+                        round.remove(random.bounded(int(round.shown.size())));
                     break;
-                case 1: {
-                    const QStringList row = newRow();
-                    const bool memoryGone = random.bounded(4) == 0;
-                    if (memoryGone) { // and none for a sort beside it either
-                        settle(work, table);
-                        expected.shown = expected.settled;
-                    }
-                    failAbove = memoryGone ? 512 : SIZE_MAX;
-                    const int added = table.addRow(row[0], row[1]);
-                    failAbove = SIZE_MAX;
-                    QCOMPARE(added, memoryGone && added < 0 ? -1 : expected.shown.size());
-                    if (added >= 0)
-                        expected.shown.append(row), expected.settled.append(row);
+                case 1:
+                    round.add(round.newRow(names, someScores), random.bounded(4) == 0);
                     break;
-                }
                 case 4: {
                     Rows file;
                     for (int i = random.bounded(1, 150); i > 0; --i)
-                        file.append(newRow());
-                    QVERIFY(table.addFileRows(fileOf(file)));
+                        file.append(round.newRow(names, someScores));
+                    round.readFile(file);
                     fileRead = true;
-                    // They go first, and the last sort asked for sorts them in.
-                    expected.shown = file + expected.shown;
-                    expected.settled = expected.shown;
-                    if (expected.column >= 0)
-                        expected.sort(expected.column, expected.descending);
-                    if (atOnce)
-                        expected.shown = expected.settled;
                     break;
                 }
-                default: {
-                    // Without the memory for its order: a table large enough to need some.
-                    const int column = random.bounded(2);
-                    const bool down = random.bounded(2), memoryGone = expected.shown.size() >= 200 && random.bounded(4) == 0;
-                    settle(work, table);
-                    expected.shown = expected.settled;
-                    failAbove = memoryGone ? 512 : SIZE_MAX;
-                    table.sort(column, down ? Qt::DescendingOrder : Qt::AscendingOrder);
-                    if (memoryGone)
-                        settle(work, table);
-                    failAbove = SIZE_MAX;
-                    QCOMPARE(refused.size(), int(memoryGone));
-                    refused.clear();
-                    if (!memoryGone)
-                        expected.sort(column, down);
-                    if (atOnce)
-                        expected.shown = expected.settled;
+                default:
+                    round.sort(random.bounded(2), random.bounded(2), round.shown.size() >= 200 && random.bounded(4) == 0);
                 }
-                }
-                QCOMPARE(rowsOf(table), expected.visible()); // the old order while a sort runs
-                if (!current.isValid() && !expected.shown.isEmpty()) {
-                    const int row = random.bounded(int(expected.shown.size()));
-                    current = table.index(row, 1);
-                    currentId = expected.shown[row][2];
+                QCOMPARE(rowsOf(round.table), round.visible()); // the old order while a sort runs
+                if (!current.isValid() && !round.shown.isEmpty()) {
+                    const int row = random.bounded(int(round.shown.size()));
+                    current = round.table.index(row, 1);
+                    currentId = round.shown[row][2];
                 }
                 if (current.isValid())
-                    QCOMPARE(expected.shown[current.row()][2], currentId);
-                else
-                    currentId.clear();
+                    QCOMPARE(round.shown[current.row()][2], currentId);
             }
-            settle(work, table);
-            expected.shown = expected.settled;
-            QCOMPARE(rowsOf(table), expected.visible());
-            QCOMPARE(table.sortColumn(), expected.column);
+            round.settle();
+            QCOMPARE(rowsOf(round.table), round.visible());
+            QCOMPARE(round.table.sortColumn(), round.column);
         }
     }
 

@@ -7,10 +7,6 @@
         <source>A hidden-number puzzle, made with Qt.</source>
         <translation>Ein Zahlenrätsel, mit Qt gebaut.</translation>
     </message>
-    <message>
-        <source>Escape closes it.</source>
-        <translation>Escape schließt das Fenster.</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -533,8 +529,8 @@ Grund: %2</translation>
         <translation>HINWEIS: Ein Klick auf „Name“ im Tabellenkopf sortiert die Tabelle alphabetisch, ein Klick auf „Züge“ nach der Zahl. Ein weiterer Klick kehrt die Reihenfolge um.</translation>
     </message>
     <message>
-        <source>The solved order: 1 2 3, 4 5 6, 7 8 9. Return or Escape goes back.</source>
-        <translation>Die gelöste Reihenfolge: 1 2 3, 4 5 6, 7 8 9. Eingabe oder Escape geht zurück.</translation>
+        <source>Return or Escape goes back.</source>
+        <translation>Eingabe oder Escape geht zurück.</translation>
     </message>
 </context>
 </TS>

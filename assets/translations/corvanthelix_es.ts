@@ -7,10 +7,6 @@
         <source>A hidden-number puzzle, made with Qt.</source>
         <translation>Un acertijo numérico, hecho con Qt.</translation>
     </message>
-    <message>
-        <source>Escape closes it.</source>
-        <translation>Escape la cierra.</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -533,8 +529,8 @@ Motivo: %2</translation>
         <translation>NOTA: al hacer clic en «Nombre» en la cabecera, la tabla se ordena alfabéticamente; en «Mov.», por número de movimientos. Otro clic invierte el orden.</translation>
     </message>
     <message>
-        <source>The solved order: 1 2 3, 4 5 6, 7 8 9. Return or Escape goes back.</source>
-        <translation>El orden resuelto: 1 2 3, 4 5 6, 7 8 9. Intro o Escape vuelve.</translation>
+        <source>Return or Escape goes back.</source>
+        <translation>Intro o Escape vuelve.</translation>
     </message>
 </context>
 </TS>

@@ -7,10 +7,6 @@
         <source>A hidden-number puzzle, made with Qt.</source>
         <translation>Un casse-tête de nombres, fait avec Qt.</translation>
     </message>
-    <message>
-        <source>Escape closes it.</source>
-        <translation>Échap la ferme.</translation>
-    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -533,8 +529,8 @@ Raison : %2</translation>
         <translation>REMARQUE : un clic sur « Nom » en tête du tableau le trie par ordre alphabétique, un clic sur « Score » par ordre numérique. Un second clic inverse l’ordre.</translation>
     </message>
     <message>
-        <source>The solved order: 1 2 3, 4 5 6, 7 8 9. Return or Escape goes back.</source>
-        <translation>L&apos;ordre résolu : 1 2 3, 4 5 6, 7 8 9. Entrée ou Échap revient au jeu.</translation>
+        <source>Return or Escape goes back.</source>
+        <translation>Entrée ou Échap revient au jeu.</translation>
     </message>
 </context>
 </TS>

@@ -62,7 +62,8 @@ void Describe(QWidget *control, const QString &description, const QString &news)
     // asks about the control (Where Am I) reads the new one. Qt 6.8 tells the
     // focused control's new description as it changes; Qt 6.4 sends it
     // without its text, so it is heard only when asked for.
-    control->setAccessibleDescription(description);
+    if (control->accessibleDescription() != description)
+        control->setAccessibleDescription(description);
     if (control->hasFocus())
         Announce(control->window(), news);
 }

@@ -17,10 +17,12 @@ class ImageWellAccessible : public QAccessibleWidget
 public:
     using QAccessibleWidget::QAccessibleWidget;
 
-    // A well the player can press is a push button; one that only shows a picture is a graphic.
+    // A well the player can press is a push button. One that only shows a
+    // picture is read as the words its name gives, with the text around it:
+    // a screen reader reads a window's text as it opens, but not its pictures.
     QAccessible::Role role() const override
     {
-        return static_cast<ImageWell *>(widget())->isPressable() ? QAccessible::Button : QAccessible::Graphic;
+        return static_cast<ImageWell *>(widget())->isPressable() ? QAccessible::Button : QAccessible::StaticText;
     }
 
     QAccessible::State state() const override

@@ -1,6 +1,7 @@
 // Corvanthelix - a fixed-size window whose controls come from a layout table.
 #include "platform/window.h"
 
+#include "platform/announce.h"
 #include "platform/application.h"
 #include "platform/menubar.h"
 
@@ -16,6 +17,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleHints>
+#include <QTimer>
 
 Window::Window(const WindowSettings &settings, QWidget *parent)
     : QMainWindow(parent)
@@ -80,6 +82,9 @@ void Window::changeEvent(QEvent *event)
         fitScreen();
     } else if (event->type() == QEvent::PaletteChange) {
         applyLook();
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_toldOnOpen.isEmpty()) {
+        // After what a screen reader says of the window and its focus.
+        QTimer::singleShot(300, this, [this, text = std::exchange(m_toldOnOpen, {})] { Announce(this, text); });
     }
 }
 

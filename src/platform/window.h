@@ -18,6 +18,9 @@ public:
 
     // The area the layout coordinates refer to, below the menu bar.
     QWidget *content() const { return m_content; }
+    // Tells assistive technology the text once, just after the window first
+    // becomes active: its keys, which a sighted player finds by looking.
+    void tellOnOpen(const QString &text) { m_toldOnOpen = text; }
 
     // Creates the table's controls in order.
     void createControls(std::span<const ControlRow> table);
@@ -63,4 +66,5 @@ private:
     std::span<const ControlRow> m_table;
     std::vector<QObject *> m_made; // the table's controls, row by row
     bool m_keyboardFocus = false;
+    QString m_toldOnOpen;
 };

@@ -35,7 +35,6 @@ AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     ReadOnOpen(this);
-    setAccessibleDescription(tr("Escape closes it."));
     createControls(Controls);
     // Escape closes it, as its close button does, for a player without a mouse.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);

@@ -22,7 +22,10 @@ Narrator::Narrator(QWidget *window, const Board &board, const std::array<ImageWe
 
 void Narrator::clicked(const Selection &selection)
 {
-    m_picked = selection.inum1 != 0 ? selection.wellname1 : 0;
+    const int picked = selection.inum1 != 0 ? selection.wellname1 : 0;
+    if (picked == m_picked)
+        return;
+    m_picked = picked;
     for (int well = 1; well <= 9; ++well)
         m_wells[well - 1]->setChecked(well == m_picked);
     describeTiles({});

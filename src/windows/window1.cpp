@@ -78,9 +78,8 @@ void Window1::CreateControls0()
     m_nameField = control<QLineEdit>(Control::NameField);
     m_scoreTable->setModel(&m_scores.table());
     m_narrator = std::make_unique<Narrator>(this, *m_board, m_wells, m_nameField, m_scoreTable);
-    // Told as the window opens: the instructions speak of clicks alone.
-    setAccessibleDescription(tr("Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 "
-                                "sort, Delete removes."));
+    // The instructions speak of clicks alone.
+    tellOnOpen(tr("Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort, Delete removes."));
     bindHandlers();
 
     // Keyboard play: the grid is one Tab stop and has the focus at the start.

@@ -71,10 +71,11 @@ Window2::Window2()
     : Window(Settings)
 {
     ReadOnOpen(this);
-    // Heard after the text, which speaks of a picture and of clicks.
-    setAccessibleDescription(tr("The solved order: 1 2 3, 4 5 6, 7 8 9. Return or Escape goes back."));
     createControls(Controls);
-    connect(created<QPushButton>(BackButton), &QPushButton::clicked, this, &Window2::PushButton1_Action);
+    auto *back = created<QPushButton>(BackButton);
+    connect(back, &QPushButton::clicked, this, &Window2::PushButton1_Action);
+    // The text speaks of clicks alone.
+    back->setAccessibleDescription(tr("Return or Escape goes back."));
     // The pictures' words in the player's language, drawn now; in English,
     // the pictures as the game was made with them.
     if (const PictureWords words = TranslatedWords(); !(words == EnglishWords())) {

@@ -7,6 +7,10 @@
         <source>A hidden-number puzzle, made with Qt.</source>
         <translation>Ein Zahlenrätsel, mit Qt gebaut.</translation>
     </message>
+    <message>
+        <source>Escape closes it.</source>
+        <translation>Escape schließt das Fenster.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -7,6 +7,10 @@
         <source>A hidden-number puzzle, made with Qt.</source>
         <translation>Un acertijo numérico, hecho con Qt.</translation>
     </message>
+    <message>
+        <source>Escape closes it.</source>
+        <translation>Escape la cierra.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

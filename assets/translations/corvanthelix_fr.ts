@@ -7,6 +7,10 @@
         <source>A hidden-number puzzle, made with Qt.</source>
         <translation>Un casse-tête de nombres, fait avec Qt.</translation>
     </message>
+    <message>
+        <source>Escape closes it.</source>
+        <translation>Échap la ferme.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

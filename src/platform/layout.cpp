@@ -87,9 +87,12 @@ QLabel *createLabel(QWidget *parent, const ControlRow &row, const QString &text,
     return label;
 }
 
-// Return presses a focused button, as Space does: Qt's buttons take Return
-// only in dialogs, and our windows are not. The keypad's Enter stays a screen
-// reader's key.
+// Return presses a focused button, as Space does: down as the key goes
+// down, clicked as it comes up. Qt's buttons take Return only in dialogs,
+// and our windows are not. Acting on the release also lets a screen reader
+// handle the key before a window the button opens appears: Orca 48 cuts
+// short the reading of a window that came up while it was still at the key.
+// The keypad's Enter stays a screen reader's key.
 class ReturnPresses : public QObject
 {
 public:
@@ -97,11 +100,13 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (event->type() != QEvent::KeyPress || key->key() != Qt::Key_Return || key->modifiers() != Qt::NoModifier)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
-        if (!key->isAutoRepeat())
-            static_cast<QPushButton *>(watched)->click();
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return || key->modifiers() != Qt::NoModifier)
+            return false;
+        QKeyEvent space(event->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), key->isAutoRepeat());
+        QCoreApplication::sendEvent(watched, &space);
         return true;
     }
 };

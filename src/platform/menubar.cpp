@@ -5,10 +5,50 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <utility>
+
+namespace {
+
+// A menu chooses its item as the key comes up, as our buttons do, so that a
+// screen reader has handled the key before the window the item opens
+// appears (Orca 48 cuts short the reading of a window that came up while it
+// was still at the key).
+class ChoosesOnRelease : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (m_replaying || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter && key->key() != Qt::Key_Space)
+            return false;
+        if (event->type() == QEvent::KeyPress) {
+            if (!key->isAutoRepeat())
+                m_held = key->key();
+        } else if (!key->isAutoRepeat() && std::exchange(m_held, 0) == key->key()) {
+            QKeyEvent press(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+            m_replaying = true;
+            QCoreApplication::sendEvent(watched, &press);
+            m_replaying = false;
+        }
+        return true;
+    }
+
+private:
+    int m_held = 0;
+    bool m_replaying = false;
+};
+
+} // namespace
 
 MenuBar::MenuBar(QObject *parent)
     : QObject(parent)
@@ -26,6 +66,7 @@ QMenu *MenuBar::appendMenu(const QString &name, const QString &text)
     auto *menu = new QMenu(text);
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
+    menu->installEventFilter(new ChoosesOnRelease(menu));
     m_menus.append(menu);
     return menu;
 }

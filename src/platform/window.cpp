@@ -19,6 +19,8 @@
 #include <QStyleHints>
 #include <QTimer>
 
+#include <utility>
+
 Window::Window(const WindowSettings &settings, QWidget *parent)
     : QMainWindow(parent)
     , m_frame(new QWidget(this))
@@ -82,9 +84,9 @@ void Window::changeEvent(QEvent *event)
         fitScreen();
     } else if (event->type() == QEvent::PaletteChange) {
         applyLook();
-    } else if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_toldOnOpen.isEmpty()) {
-        // After what a screen reader says of the window and its focus.
-        QTimer::singleShot(300, this, [this, text = std::exchange(m_toldOnOpen, {})] { Announce(this, text); });
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow() && std::exchange(m_opening, false)) {
+        // A screen reader queues it after what it says of the window and its focus.
+        QTimer::singleShot(300, this, [this] { Announce(this, m_toldOnOpen); });
     }
 }
 
@@ -144,6 +146,7 @@ void Window::hideEvent(QHideEvent *event)
 void Window::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    m_opening = !event->spontaneous();
     if (m_keyboardFocus)
         setAttribute(Qt::WA_KeyboardFocusChange);
 }

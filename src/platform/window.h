@@ -18,8 +18,8 @@ public:
 
     // The area the layout coordinates refer to, below the menu bar.
     QWidget *content() const { return m_content; }
-    // Tells assistive technology the text once, just after the window first
-    // becomes active: its keys, which a sighted player finds by looking.
+    // Tells assistive technology the text each time the window opens, once it
+    // is active: its keys, which a sighted player finds by looking.
     void tellOnOpen(const QString &text) { m_toldOnOpen = text; }
 
     // Creates the table's controls in order.
@@ -67,4 +67,5 @@ private:
     std::vector<QObject *> m_made; // the table's controls, row by row
     bool m_keyboardFocus = false;
     QString m_toldOnOpen;
+    bool m_opening = false;
 };

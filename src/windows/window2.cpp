@@ -72,10 +72,9 @@ Window2::Window2()
 {
     ReadOnOpen(this);
     createControls(Controls);
-    auto *back = created<QPushButton>(BackButton);
-    connect(back, &QPushButton::clicked, this, &Window2::PushButton1_Action);
+    connect(created<QPushButton>(BackButton), &QPushButton::clicked, this, &Window2::PushButton1_Action);
     // The text speaks of clicks alone.
-    back->setAccessibleDescription(tr("Return or Escape goes back."));
+    tellOnOpen(tr("Return or Escape goes back."));
     // The pictures' words in the player's language, drawn now; in English,
     // the pictures as the game was made with them.
     if (const PictureWords words = TranslatedWords(); !(words == EnglishWords())) {

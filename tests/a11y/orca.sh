@@ -31,9 +31,9 @@ heard() { for text; do said "$text" || return 1; done; } # TEXT...: each of them
 # Orca 48 reuses a description it presented in the last two seconds, changed
 # or not (its speech generator's cache): Where Am I waits that long.
 where_am_i() { sleep 2.1 && press KP_Enter; }
-press() { # KEY...: presses them as a player would, a little apart
+press() { # KEY...: presses them as a player would, each held a moment, a little apart
   mark=$(($(wc -l <"$work/spoken") + 1))
-  for key in "$@"; do xdotool key "$key"; sleep 0.4; done
+  for key in "$@"; do xdotool keydown "$key" sleep 0.1 keyup "$key"; sleep 0.3; done
 }
 
 shown() { [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
@@ -75,16 +75,16 @@ check "and Where Am I is on that row" heard "Ann" "Score 7"
 press shift+Tab Return
 check "Return presses New Game, which says when it comes back" heard "New board dealt" "New Game comes back once it is solved"
 press Tab Return
-check "the instructions are read as they open, with the solved order" \
-  heard "Instructions dialog" "Each blue tile has a number" "The solved order: 1 2 3, 4 5 6, 7 8 9"
+check "the instructions are read as they open, with the solved order and their keys" \
+  heard "Instructions dialog" "Each blue tile has a number" "The solved order: 1 2 3, 4 5 6, 7 8 9" "Return or Escape goes back"
 where_am_i
-check "Where Am I in the instructions leaves them open" said_and "Return or Escape goes back" shown Instructions
+check "Where Am I in the instructions leaves them open" said_and "Back" shown Instructions
 press Return
-check "Return goes back to the game" said_and "Corvanthelix frame" shown Corvanthelix
+check "Return goes back to the game" said_and "Corvanthelix" shown Corvanthelix
 press F10
 check "F10 opens the File menu on its first item" said "Quit"
 press Down Return
-check "About is read as it opens" said "ABOUT dialog Corvanthelix"
+check "About is read as it opens, with its key" heard "ABOUT dialog Corvanthelix" "Escape closes it"
 press Escape Tab
 check "Escape closes About, and the keys are the game's again" said "Name:"
 check "the game still answers" kill -0 "$game_pid"

@@ -1,9 +1,11 @@
 // Corvanthelix - the name field as assistive technology sees it.
 //
-// Qt 6.4's line edit accessibility spins for ever when a screen reader asks
-// for the word or the sentence at the end of the text, as Orca does when the
-// player moves by word: the game stops answering and an unentered score is
-// lost. This one answers every text question itself, at once.
+// Qt's own line edit accessibility, in 6.4 and still in 6.8, spins for ever
+// when a screen reader asks for the word at the end of the text, as Orca
+// does when the player moves by word, or at an offset before the start: the
+// game stops answering and an unentered score is lost. Every Qt the game
+// builds with needs this one, which answers every text question itself, at
+// once.
 #include "platform/editfieldaccessible.h"
 
 #include <QAccessibleWidget>

@@ -430,7 +430,8 @@ private slots:
 
     void nameFieldAnswersEveryTextQuestion()
     {
-        // Qt 6.4's own answer to "the word at the end" never came back.
+        // Qt's own answer to "the word at the end", or at an offset before the
+        // start, never comes back (6.4 and 6.8).
         Window1 window;
         auto *field = window.control<QLineEdit>(Control::NameField);
         QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(field)->textInterface();
@@ -438,11 +439,12 @@ private slots:
             field->setText(typed);
             for (auto type : {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
                               QAccessible::LineBoundary})
-                for (int offset = 0; offset <= typed.size(); ++offset) {
+                for (int offset = -1; offset <= typed.size() + 1; ++offset) {
                     int start = -1, end = -1;
                     QString answer = text->textAtOffset(offset, type, &start, &end);
                     QCOMPARE(answer, typed.mid(start, end - start));
-                    QVERIFY(start <= offset && (offset < end || offset == typed.size()));
+                    const bool inside = offset >= 0 && offset <= typed.size();
+                    QVERIFY(!inside || (start <= offset && (offset < end || offset == typed.size())));
                     answer = text->textBeforeOffset(offset, type, &start, &end);
                     QCOMPARE(answer, typed.mid(start, end - start));
                     answer = text->textAfterOffset(offset, type, &start, &end);

@@ -2,9 +2,9 @@
 # README's quick start uses directly (a fresh Debian has no make).
 PREFIX ?= /usr/local
 
-.PHONY: run test bench package install clean
+.PHONY: run test bench package qa install clean
 
-run test bench package:
+run test bench package qa:
 	@./build.sh $@
 
 install:

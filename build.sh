@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Builds Corvanthelix and runs it, tests it, measures it, packages it or
-# installs it. Each task first installs the Debian packages it lacks
-# (apt-get, through sudo when not root), the compiler and build tools included.
-#   ./build.sh run | test | bench | package | install [PREFIX]
+# installs it, or runs Debian's QA on the package. Each task first installs
+# the Debian packages it lacks (apt-get, through sudo when not root), the
+# compiler and build tools included.
+#   ./build.sh run | test | bench | package | install [PREFIX] | qa [EARLIER_COMMIT]
 set -euo pipefail
 cd "$(dirname "$0")"
 build=${BUILD:-build}
 task=${1:-}
 case "$task" in
-  run | test | bench | package | install) ;;
-  *) echo "usage: $0 run | test | bench | package | install [PREFIX]" >&2; exit 2 ;;
+  run | test | bench | package | install | qa) ;;
+  *) echo "usage: $0 run | test | bench | package | install [PREFIX] | qa [EARLIER_COMMIT]" >&2; exit 2 ;;
 esac
 scripts/deps.sh "$task"
 
@@ -49,6 +50,8 @@ case "$task" in
     exec bench/run.sh "$build" ;;
   package)
     exec scripts/package.sh "$build/package" ;;
+  qa)
+    exec scripts/qa.sh "$build/qa" "${@:2}" ;;
   install)
     prefix=${2:-/usr/local}
     compile corvanthelix

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs and the machine lacks.
-#   scripts/deps.sh run|test|bench|package|install
+#   scripts/deps.sh run|test|bench|package|install|qa
 # Uses apt-get as root, or through sudo otherwise; does nothing when all is there.
 set -euo pipefail
 
@@ -8,7 +8,7 @@ build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tool
   fonts-dejavu-core)
 x11=(xvfb xauth imagemagick x11-utils)
 sound=(libcanberra-pulse sound-theme-freedesktop) # the bell through the desktop's sound server
-package=(build-essential debhelper lintian)
+package=(build-essential debhelper lintian blhc)
 case "${1:-}" in
   run)
     wanted=("${build[@]}" "${sound[@]}")
@@ -18,7 +18,9 @@ case "${1:-}" in
                 desktop-file-utils appstream file pulseaudio pulseaudio-utils weston qt6-wayland orca metacity) ;;
   bench) wanted=("${build[@]}" "${x11[@]}") ;;
   package) wanted=("${package[@]}" cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev libicu-dev) ;;
-  *) echo "usage: $0 run|test|bench|package|install" >&2; exit 2 ;;
+  qa) wanted=("${package[@]}" cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev libicu-dev git
+              mmdebstrap uidmap reprotest disorderfs faketime diffoscope-minimal piuparts autopkgtest) ;;
+  *) echo "usage: $0 run|test|bench|package|install|qa" >&2; exit 2 ;;
 esac
 
 missing=()

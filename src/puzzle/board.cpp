@@ -115,10 +115,6 @@ template <typename Filter> QString spoken(const Board &board, Filter takes, bool
     return parts.join(QStringLiteral(", "));
 }
 
-} // namespace
-
-namespace {
-
 bool passesThrough(const Line &line, int well)
 {
     return std::find(line.wells.begin(), line.wells.end(), well) != line.wells.end();

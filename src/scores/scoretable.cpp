@@ -22,10 +22,15 @@ QString plainToolTip(const QString &name)
 
 // Room for `extra` more, grown by an eighth at a time: a table of millions
 // is added to a row at a time, and a doubling would hold much idle memory.
+size_t roomFor(size_t size, size_t extra)
+{
+    return size + std::max(extra, size / 8 + 16);
+}
+
 void makeRoom(std::vector<quint32> &ids, size_t extra)
 {
     if (ids.capacity() < ids.size() + extra)
-        ids.reserve(ids.size() + std::max(extra, ids.size() / 8 + 16));
+        ids.reserve(roomFor(ids.size(), extra));
 }
 
 } // namespace
@@ -103,7 +108,7 @@ bool ScoreTable::setHeaderData(int section, Qt::Orientation orientation, const Q
     return true;
 }
 
-std::vector<quint32> &ScoreTable::changeOrder()
+std::vector<quint32> &ScoreTable::changeOrder(size_t extra)
 {
     if (!m_order) {
         auto made = std::make_shared<std::vector<quint32>>(size_t(rowCount()));
@@ -111,8 +116,13 @@ std::vector<quint32> &ScoreTable::changeOrder()
         std::iota(made->begin() + qsizetype(m_file->size()), made->end(), AddedRow);
         m_order = std::move(made);
     } else if (m_order.use_count() > 1) {
-        m_order = std::make_shared<std::vector<quint32>>(*m_order);
+        // Copied once, with the room a new row needs: ten million rows are 40 MB.
+        auto copy = std::make_shared<std::vector<quint32>>();
+        copy->reserve(extra ? roomFor(m_order->size(), extra) : m_order->size());
+        copy->assign(m_order->begin(), m_order->end());
+        m_order = std::move(copy);
     }
+    makeRoom(*m_order, extra);
     return *m_order;
 }
 
@@ -148,7 +158,7 @@ int ScoreTable::addRow(const QString &name, const QString &score)
     try {
         changeAdded().reserve(1, size_t(nameUtf8.size() + scoreUtf8.size()) + 2);
         if (m_order)
-            makeRoom(changeOrder(), 1);
+            changeOrder(1);
         if (m_running)
             makeRoom(m_addedSince, 1);
     } catch (const std::bad_alloc &) {
@@ -371,9 +381,13 @@ QModelIndexList ScoreTable::match(const QModelIndex &start, int role, const QVar
 
 void ScoreTable::startSearch(const QModelIndex &start, const QString &text, bool wrap)
 {
+    // A search that a newer key replaced stops, and lets go of the rows it
+    // held: each of them would keep a copy of the order alive.
+    if (m_search)
+        *m_search = true;
     const quint64 search = ++m_searches;
     const int from = start.row(), column = start.column();
-    m_work.run(ScoreWork::Short, [=, this, snap = snapshot()](const std::atomic_bool &stop) {
+    m_search = m_work.run(ScoreWork::Short, [=, this, snap = snapshot()](const std::atomic_bool &stop) {
         const qsizetype found = FindName(snap.rows(), size_t(from), text, &stop);
         if (stop || found < 0 || (found < from && !wrap))
             return;

@@ -82,9 +82,10 @@ private:
     TableRows snapshotRows() const;
     const ScoreRows &rowsOf(quint32 id) const { return id & AddedRow ? *m_added : *m_file; }
     Snapshot snapshot() const;
-    // The order shown, to change: made when it was the order the rows were
-    // added in, copied first when a sort is reading it.
-    std::vector<quint32> &changeOrder();
+    // The order shown, to change, with room for `extra` more: made when it
+    // was the order the rows were added in, copied first when a sort or a
+    // search is reading it.
+    std::vector<quint32> &changeOrder(size_t extra = 0);
     // A copy of the added rows to change, when a sort or search holds them.
     ScoreRows &changeAdded();
     // Starts the first sort asked for, or as many as are done at once.
@@ -108,7 +109,8 @@ private:
     bool m_ranking = false;
     quint64 m_generation = 0; // a new one when the file's rows come: a sort running then starts again
     std::vector<quint32> m_removedSince, m_addedSince; // while a sort runs
-    mutable quint64 m_searches = 0;
+    quint64 m_searches = 0;
+    ScoreWork::Cancel m_search; // the latest search's
     size_t m_atOnce = 1u << 16;
     QString m_headings[2];
     int m_sortColumn = -1;

@@ -3,25 +3,27 @@
 
 #include <system_error>
 
-void ScoreWork::run(Lane lane, Job job)
+ScoreWork::Cancel ScoreWork::run(Lane lane, Job job)
 {
     Queue &queue = m_lanes[lane];
+    auto cancel = std::make_shared<std::atomic_bool>(false);
     {
         std::unique_lock hold(m_lock);
         if (m_stop)
-            return;
+            return cancel;
         if (!queue.thread.joinable()) {
             try {
                 queue.thread = std::thread([this, &queue] { serve(queue); });
             } catch (const std::system_error &) {
                 hold.unlock();
                 job(m_stop);
-                return;
+                return cancel;
             }
         }
-        queue.jobs.push_back(std::move(job));
+        queue.jobs.push_back({std::move(job), cancel});
     }
     m_changed.notify_all();
+    return cancel;
 }
 
 void ScoreWork::serve(Queue &queue)
@@ -31,13 +33,16 @@ void ScoreWork::serve(Queue &queue)
         m_changed.wait(hold, [&] { return m_stop || !queue.jobs.empty(); });
         if (m_stop)
             return;
-        Job job = std::move(queue.jobs.front());
+        Queued next = std::move(queue.jobs.front());
         queue.jobs.pop_front();
-        queue.busy = true;
+        if (*next.cancel)
+            continue; // what it held is let go here, not when its turn would have come
+        queue.running = next.cancel;
         hold.unlock();
-        job(m_stop);
+        next.job(*next.cancel);
+        next = {};
         hold.lock();
-        queue.busy = false;
+        queue.running.reset();
         m_changed.notify_all();
     }
 }
@@ -47,7 +52,7 @@ void ScoreWork::settle()
     std::unique_lock hold(m_lock);
     m_changed.wait(hold, [&] {
         for (const Queue &queue : m_lanes)
-            if (queue.busy || !queue.jobs.empty())
+            if (queue.running || !queue.jobs.empty())
                 return m_stop.load();
         return true;
     });
@@ -58,8 +63,11 @@ void ScoreWork::stop()
     {
         const std::lock_guard hold(m_lock);
         m_stop = true;
-        for (Queue &queue : m_lanes)
+        for (Queue &queue : m_lanes) {
             queue.jobs.clear();
+            if (queue.running)
+                *queue.running = true;
+        }
     }
     m_changed.notify_all();
     for (Queue &queue : m_lanes)

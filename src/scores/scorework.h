@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -19,6 +20,8 @@ class ScoreWork
 public:
     enum Lane { Long, Short };
     using Job = std::function<void(const std::atomic_bool &stop)>;
+    // Set, it asks one job to stop, or not to start.
+    using Cancel = std::shared_ptr<std::atomic_bool>;
 
     ScoreWork() = default;
     ~ScoreWork() { stop(); }
@@ -26,8 +29,8 @@ public:
     ScoreWork &operator=(const ScoreWork &) = delete;
 
     // Runs the job on the lane's thread, or at once, here, when the system
-    // allows no more threads.
-    void run(Lane lane, Job job);
+    // allows no more threads. The flag returned stops this job alone.
+    Cancel run(Lane lane, Job job);
     // Waits until every job given so far has run.
     void settle();
     // Asks the running jobs to stop, drops those not started and waits for the
@@ -35,11 +38,16 @@ public:
     void stop();
 
 private:
+    struct Queued
+    {
+        Job job;
+        Cancel cancel;
+    };
     struct Queue
     {
         std::thread thread;
-        std::deque<Job> jobs;
-        bool busy = false;
+        std::deque<Queued> jobs;
+        Cancel running; // the job's flag while it runs
     };
     void serve(Queue &queue);
 

@@ -4,7 +4,7 @@
 # Uses apt-get as root, or through sudo otherwise; does nothing when all is there.
 set -euo pipefail
 
-build=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcanberra-dev libicu-dev
+build=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcanberra-dev libicu-dev
   fonts-dejavu-core)
 x11=(xvfb xauth imagemagick x11-utils)
 sound=(libcanberra-pulse sound-theme-freedesktop) # the bell through the desktop's sound server
@@ -17,8 +17,8 @@ case "${1:-}" in
   test) wanted=("${build[@]}" "${x11[@]}" "${package[@]}" "${sound[@]}" xdotool dbus-daemon python3-pyatspi e2fsprogs
                 desktop-file-utils appstream file pulseaudio pulseaudio-utils weston qt6-wayland orca metacity) ;;
   bench) wanted=("${build[@]}" "${x11[@]}") ;;
-  package) wanted=("${package[@]}" cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev libicu-dev) ;;
-  qa) wanted=("${package[@]}" cmake pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev libicu-dev git
+  package) wanted=("${package[@]}" cmake pkgconf qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev libicu-dev) ;;
+  qa) wanted=("${package[@]}" cmake pkgconf qt6-base-dev qt6-tools-dev qt6-l10n-tools libcanberra-dev libicu-dev git
               mmdebstrap uidmap reprotest disorderfs faketime diffoscope-minimal piuparts autopkgtest) ;;
   *) echo "usage: $0 run|test|bench|package|install|qa" >&2; exit 2 ;;
 esac

@@ -63,3 +63,8 @@ for lines in 1000000 10000000; do
     QT_QPA_PLATFORM=offscreen "$bench/bench_scores" "$lines" "$runs" "$kind" 2>/dev/null
   done
 done
+echo
+echo "the same table as a player meets it: sorted by Name, Score and Name again, then a score entered"
+QT_QPA_PLATFORM=offscreen "$bench/bench_scores" --player 10000000 distinct 2>/dev/null
+QT_QPA_PLATFORM=offscreen "$bench/bench_scores" --quit 10000000 2>/dev/null
+QT_QPA_PLATFORM=offscreen "$bench/bench_scores" --numbers 1000000 "$runs" 2>/dev/null

@@ -384,7 +384,7 @@ void ScoreTable::startSearch(const QModelIndex &start, const QString &text, bool
     // A search that a newer key replaced stops, and lets go of the rows it
     // held: each of them would keep a copy of the order alive.
     if (m_search)
-        *m_search = true;
+        m_work.cancel(m_search);
     const quint64 search = ++m_searches;
     const int from = start.row(), column = start.column();
     m_search = m_work.run(ScoreWork::Short, [=, this, snap = snapshot()](const std::atomic_bool &stop) {

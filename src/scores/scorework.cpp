@@ -1,6 +1,7 @@
 // Corvanthelix - the threads the scores are read, ranked, sorted and searched on.
 #include "scores/scorework.h"
 
+#include <algorithm>
 #include <system_error>
 
 ScoreWork::Cancel ScoreWork::run(Lane lane, Job job)
@@ -35,8 +36,6 @@ void ScoreWork::serve(Queue &queue)
             return;
         Queued next = std::move(queue.jobs.front());
         queue.jobs.pop_front();
-        if (*next.cancel)
-            continue; // what it held is let go here, not when its turn would have come
         queue.running = next.cancel;
         hold.unlock();
         next.job(*next.cancel);
@@ -45,6 +44,23 @@ void ScoreWork::serve(Queue &queue)
         queue.running.reset();
         m_changed.notify_all();
     }
+}
+
+void ScoreWork::cancel(const Cancel &job)
+{
+    Job dropped; // let go of outside the lock: it may hold much
+    {
+        const std::lock_guard hold(m_lock);
+        *job = true;
+        for (Queue &queue : m_lanes) {
+            const auto queued = std::find_if(queue.jobs.begin(), queue.jobs.end(), [&](const Queued &q) { return q.cancel == job; });
+            if (queued != queue.jobs.end()) {
+                dropped = std::move(queued->job);
+                queue.jobs.erase(queued);
+            }
+        }
+    }
+    m_changed.notify_all();
 }
 
 void ScoreWork::settle()

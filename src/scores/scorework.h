@@ -20,7 +20,7 @@ class ScoreWork
 public:
     enum Lane { Long, Short };
     using Job = std::function<void(const std::atomic_bool &stop)>;
-    // Set, it asks one job to stop, or not to start.
+    // One job's own stop flag.
     using Cancel = std::shared_ptr<std::atomic_bool>;
 
     ScoreWork() = default;
@@ -29,8 +29,10 @@ public:
     ScoreWork &operator=(const ScoreWork &) = delete;
 
     // Runs the job on the lane's thread, or at once, here, when the system
-    // allows no more threads. The flag returned stops this job alone.
+    // allows no more threads. What it returns is for cancel().
     Cancel run(Lane lane, Job job);
+    // Stops that job alone, or drops it, and what it holds, if it has not started.
+    void cancel(const Cancel &job);
     // Waits until every job given so far has run.
     void settle();
     // Asks the running jobs to stop, drops those not started and waits for the

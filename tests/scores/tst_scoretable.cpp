@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <cmath>
 #include <cstdlib>
+#include <thread>
 
 using Rows = QList<QStringList>; // {name, score} per row, and an id of the test's own
 
@@ -350,6 +351,27 @@ private slots:
                         }
                         QCOMPARE(answer, expected);
                     }
+    }
+
+    void aCancelledJobStopsOrLetsGoAtOnce()
+    {
+        // A search replaced by a newer key stops; one still waiting lets go at
+        // once of the rows it holds, which are 40 MB of order at ten million.
+        ScoreWork work;
+        std::atomic_bool started = false, stopped = false, ran = false;
+        const ScoreWork::Cancel running = work.run(ScoreWork::Short, [&](const std::atomic_bool &stop) {
+            for (started = true; !stop;)
+                std::this_thread::yield();
+            stopped = true;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(started, 20000);
+        auto rows = std::make_shared<int>();
+        work.cancel(work.run(ScoreWork::Short, [&ran, rows](const std::atomic_bool &) { ran = true; }));
+        QCOMPARE(rows.use_count(), 1);
+        work.cancel(running);
+        QTRY_VERIFY_WITH_TIMEOUT(stopped, 20000);
+        work.settle();
+        QVERIFY(!ran);
     }
 
     void namesShowAsTyped_data()

@@ -13,7 +13,11 @@ mkdir -p "$out/src"
 (cd "$out/src" && dpkg-buildpackage -us -uc) >"$out/build.log" 2>&1 \
   || { tail -40 "$out/build.log" >&2; echo "The package build failed; the whole log is $out/build.log" >&2; exit 1; }
 rm -rf "$out/src"
-# Nothing at all, but for overrides with their reasons in debian/*.lintian-overrides.
-lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$out"/*.changes
+# Nothing at all, but for overrides with their reasons in debian/*.lintian-overrides,
+# and one tag that an override cannot carry: one source builds on Debian 12 and
+# 13, so Standards-Version is the newest that 12's lintian knows (it calls a
+# newer one unknown); 13's, knowing a newer policy, asks for that one instead.
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic \
+  --suppress-tags out-of-date-standards-version "$out"/*.changes
 blhc --debian "$out/build.log"
 ls "$out"/*.deb

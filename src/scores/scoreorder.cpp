@@ -84,7 +84,7 @@ std::vector<quint32> orderByRank(const TableRows &rows, quint32 rankCount, bool 
     std::partial_sum(start.begin(), start.end(), start.begin());
     // Room for the scores entered later: a row added must not move millions.
     std::vector<quint32> order;
-    order.reserve(size + size / 8 + 16);
+    order.reserve(OrderRoom(size));
     order.resize(size);
     for (size_t position = 0; position < size; ++position) {
         const quint32 id = rows.idAt(position);

@@ -3,12 +3,21 @@
 
 #include "scores/scorerows.h"
 
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
 // A row the table shows: one of the file's, by its id there, or the row added
 // j-th since the game started, as AddedRow | j.
 inline constexpr quint32 AddedRow = 1u << 31;
+
+// How many ids an order of `size` rows keeps room for, to take `extra` more:
+// grown by an eighth at a time, as a table of millions is added to a row at
+// a time, and a doubling would hold much idle memory.
+inline size_t OrderRoom(size_t size, size_t extra = 0)
+{
+    return size + std::max(extra, size / 8 + 16);
+}
 
 // The rows a sort or a search reads, none of which may change while it runs.
 struct TableRows

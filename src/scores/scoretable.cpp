@@ -20,17 +20,11 @@ QString plainToolTip(const QString &name)
     return QStringLiteral("<p style=\"white-space:pre-wrap\">%1</p>").arg(shown.toHtmlEscaped());
 }
 
-// Room for `extra` more, grown by an eighth at a time: a table of millions
-// is added to a row at a time, and a doubling would hold much idle memory.
-size_t roomFor(size_t size, size_t extra)
-{
-    return size + std::max(extra, size / 8 + 16);
-}
-
+// Room for `extra` more ids.
 void makeRoom(std::vector<quint32> &ids, size_t extra)
 {
     if (ids.capacity() < ids.size() + extra)
-        ids.reserve(roomFor(ids.size(), extra));
+        ids.reserve(OrderRoom(ids.size(), extra));
 }
 
 } // namespace
@@ -118,7 +112,7 @@ std::vector<quint32> &ScoreTable::changeOrder(size_t extra)
     } else if (m_order.use_count() > 1) {
         // Copied once, with the room a new row needs: ten million rows are 40 MB.
         auto copy = std::make_shared<std::vector<quint32>>();
-        copy->reserve(extra ? roomFor(m_order->size(), extra) : m_order->size());
+        copy->reserve(extra ? OrderRoom(m_order->size(), extra) : m_order->size());
         copy->assign(m_order->begin(), m_order->end());
         m_order = std::move(copy);
     }

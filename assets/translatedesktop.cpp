@@ -30,6 +30,7 @@ const char *const texts[] = {
                                  "matches every sum in as few steps as you can."),
     QT_TRANSLATE_NOOP("Desktop", "A score table keeps your name and number of steps for every solved puzzle."),
     QT_TRANSLATE_NOOP("Desktop", "The main window after three moves"),
+    QT_TRANSLATE_NOOP("Desktop", "The solved board under a dark palette with a larger font"),
 };
 
 struct Language

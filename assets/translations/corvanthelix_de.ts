@@ -56,6 +56,10 @@
         <source>The main window after three moves</source>
         <translation>Das Hauptfenster nach drei Zügen</translation>
     </message>
+    <message>
+        <source>The solved board under a dark palette with a larger font</source>
+        <translation>Das gelöste Brett mit dunkler Farbpalette und größerer Schrift</translation>
+    </message>
 </context>
 <context>
     <name>InstructionPictures</name>

@@ -56,6 +56,10 @@
         <source>The main window after three moves</source>
         <translation>La ventana principal tras tres movimientos</translation>
     </message>
+    <message>
+        <source>The solved board under a dark palette with a larger font</source>
+        <translation>El tablero resuelto con una paleta oscura y una letra más grande</translation>
+    </message>
 </context>
 <context>
     <name>InstructionPictures</name>

@@ -56,6 +56,10 @@
         <source>The main window after three moves</source>
         <translation>La fenêtre principale après trois coups</translation>
     </message>
+    <message>
+        <source>The solved board under a dark palette with a larger font</source>
+        <translation>Le plateau résolu avec une palette sombre et une police plus grande</translation>
+    </message>
 </context>
 <context>
     <name>InstructionPictures</name>

@@ -9,7 +9,7 @@ App::App(int &argc, char **argv)
     : Application(argc, argv)
 {
     Describe();
-    setDesktopFileName(QStringLiteral("io.github.corvanthelix.Corvanthelix"));
+    setDesktopFileName(QStringLiteral("io.github.corvanthelix.corvanthelix"));
     // The sizes a window manager draws in a title bar or a switcher; larger
     // ones come from the installed icon theme, and X would be sent (and the
     // game would decode) every size given here at the first show.

@@ -38,7 +38,7 @@ bool ringSoundTheme()
         if (ca_context_create(&made) != CA_SUCCESS)
             return static_cast<ca_context *>(nullptr);
         ca_context_change_props(made, CA_PROP_APPLICATION_NAME, "Corvanthelix", CA_PROP_APPLICATION_ID,
-                                "io.github.corvanthelix.Corvanthelix", nullptr);
+                                "io.github.corvanthelix.corvanthelix", nullptr);
         return made;
     }();
     if (!context)

@@ -9,14 +9,16 @@ set -uo pipefail
 source=$1
 out=$2
 rm -rf "$out" && mkdir -p "$out"
-id=io.github.corvanthelix.Corvanthelix
+id=io.github.corvanthelix.corvanthelix
 . "$(dirname "$0")/../checks.sh"
 
 check "the package builds and lintian finds no error or warning" "$source/scripts/package.sh" "$out"
 deb=$(ls "$out"/corvanthelix_*.deb 2>/dev/null | head -1)
+check "the build ran the unit tests and validated the desktop entry and AppStream file" \
+  grep -q -z -E '100% tests passed.*desktop-file-validate.*appstreamcli validate.*Validation was successful' "$out/build.log"
 check "a debug symbols package comes with it" test -n "$(ls "$out"/corvanthelix-dbgsym_*.*deb 2>/dev/null)"
 check "the package is named, versioned and a game" \
-  test "$(dpkg-deb -f "$deb" Package Version Section 2>/dev/null | tr '\n' ' ')" = "Package: corvanthelix Version: 2.2.0 Section: games "
+  test "$(dpkg-deb -f "$deb" Package Version Section 2>/dev/null | tr '\n' ' ')" = "Package: corvanthelix Version: 2.2.0-1 Section: games "
 depends=$(dpkg-deb -f "$deb" Depends 2>/dev/null)
 check "it depends on Qt's widgets and the platform plugins" grep -q 'libqt6widgets6.*qt6-qpa-plugins' <<<"$depends"
 root="$out/root"

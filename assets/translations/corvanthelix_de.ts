@@ -266,6 +266,11 @@
         <source>Removed %1.</source>
         <translation>%1 entfernt.</translation>
     </message>
+    <message>
+        <source>Swapped row %1, column %2 with itself.</source>
+        <extracomment>The step it counts is told at the next tick, with the lines.</extracomment>
+        <translation>Zeile %1, Spalte %2 mit sich selbst getauscht.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -500,6 +505,14 @@ Grund: %2</translation>
     <message>
         <source>Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort, Delete removes.</source>
         <translation>Tasten: Leertaste wählt und tauscht, die Pfeile bewegen, S liest alle Summen, Strg+1 und Strg+2 sortieren, Entf entfernt.</translation>
+    </message>
+    <message>
+        <source>Name too long</source>
+        <translation>Name zu lang</translation>
+    </message>
+    <message>
+        <source>A name can have at most %1 characters, so that each score stays one line of the score file. That would have made it %2 characters long, so it was not taken: the name is as it was.</source>
+        <translation>Ein Name kann höchstens %1 Zeichen haben, damit jedes Ergebnis eine Zeile der Ergebnisdatei bleibt. Er wäre damit %2 Zeichen lang geworden, daher wurde es nicht übernommen: Der Name ist, wie er war.</translation>
     </message>
 </context>
 <context>

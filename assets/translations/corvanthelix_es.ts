@@ -266,6 +266,11 @@
         <source>Removed %1.</source>
         <translation>%1 eliminado.</translation>
     </message>
+    <message>
+        <source>Swapped row %1, column %2 with itself.</source>
+        <extracomment>The step it counts is told at the next tick, with the lines.</extracomment>
+        <translation>Fila %1, columna %2 intercambiada consigo misma.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -500,6 +505,14 @@ Motivo: %2</translation>
     <message>
         <source>Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort, Delete removes.</source>
         <translation>Teclas: Espacio elige e intercambia, las flechas mueven, S lee todas las sumas, Ctrl+1 y Ctrl+2 ordenan, Supr elimina.</translation>
+    </message>
+    <message>
+        <source>Name too long</source>
+        <translation>Nombre demasiado largo</translation>
+    </message>
+    <message>
+        <source>A name can have at most %1 characters, so that each score stays one line of the score file. That would have made it %2 characters long, so it was not taken: the name is as it was.</source>
+        <translation>Un nombre puede tener como mucho %1 caracteres, para que cada puntuación sea una línea del archivo de puntuaciones. Habría tenido %2 caracteres, así que no se aceptó: el nombre sigue como estaba.</translation>
     </message>
 </context>
 <context>

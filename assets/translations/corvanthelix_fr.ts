@@ -266,6 +266,11 @@
         <source>Removed %1.</source>
         <translation>%1 supprimé.</translation>
     </message>
+    <message>
+        <source>Swapped row %1, column %2 with itself.</source>
+        <extracomment>The step it counts is told at the next tick, with the lines.</extracomment>
+        <translation>Ligne %1, colonne %2 échangée avec elle-même.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -500,6 +505,14 @@ Raison : %2</translation>
     <message>
         <source>Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort, Delete removes.</source>
         <translation>Touches : Espace choisit et échange, les flèches déplacent, S lit toutes les sommes, Ctrl+1 et Ctrl+2 trient, Suppr supprime.</translation>
+    </message>
+    <message>
+        <source>Name too long</source>
+        <translation>Nom trop long</translation>
+    </message>
+    <message>
+        <source>A name can have at most %1 characters, so that each score stays one line of the score file. That would have made it %2 characters long, so it was not taken: the name is as it was.</source>
+        <translation>Un nom peut avoir au plus %1 caractères, pour que chaque score reste une ligne du fichier des scores. Il en aurait compté %2, donc cela n’a pas été pris : le nom est resté tel quel.</translation>
     </message>
 </context>
 <context>

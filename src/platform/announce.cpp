@@ -33,9 +33,18 @@ void installFactory()
 
 } // namespace
 
+Announcements &Announcements::instance()
+{
+    static Announcements announcements;
+    return announcements;
+}
+
 void Announce(QWidget *window, const QString &text)
 {
-    if (!QAccessible::isActive() || text.isEmpty())
+    if (text.isEmpty())
+        return;
+    emit Announcements::instance().said(window, text);
+    if (!QAccessible::isActive())
         return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(window, text);

@@ -13,7 +13,7 @@ class Timer : public QObject
 {
     Q_OBJECT
 public:
-    // The numbers are the modes' own, as a layout table gives them.
+    // The toolkit's own numbers for the modes: 0 off, 2 repeating.
     enum Mode { Off = 0, Multiple = 2 };
 
     explicit Timer(QObject *parent = nullptr);

@@ -92,14 +92,15 @@ void Window::changeEvent(QEvent *event)
 
 void Window::fitScreen()
 {
-    // Only a grown window is ever too large: the layout's own size is the
-    // program's, and stays exactly as it is.
+    // A window larger than the screen's room, whatever made it so (a small
+    // screen, a scale factor, a larger font), scrolls, so that every control
+    // stays within reach; one that fits keeps exactly the layout's own size.
     const QSize content = m_content->size();
     QSize room = screen()->availableGeometry().size() - QSize(0, menuWidget() ? menuWidget()->sizeHint().height() : 0);
     // The window system's frame, as it was drawn, or as a title bar usually is.
     const QSize frame = frameGeometry().size() - geometry().size();
     room -= frame.isEmpty() ? QSize(16, 48) : frame;
-    const bool scroll = m_scale > 1.0 && (content.width() > room.width() || content.height() > room.height());
+    const bool scroll = content.width() > room.width() || content.height() > room.height();
     if (scroll == (m_scroller != nullptr))
         return setFrameSize(content, room);
     QWidget *focus = focusWidget(); // kept where it is, moved with the content

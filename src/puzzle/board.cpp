@@ -4,21 +4,19 @@
 #include "platform/picture.h"
 #include "platform/pictures.h"
 
-#include <QCoreApplication>
-#include <QStringList>
 #include <algorithm>
 
 const std::array<Line, 8> &Lines()
 {
     static constexpr std::array<Line, 8> lines = {{
-        {{1, 2, 3}, Control::TopRowSum, 6, QT_TRANSLATE_NOOP("Line", "top row")},
-        {{4, 5, 6}, Control::MiddleRowSum, 15, QT_TRANSLATE_NOOP("Line", "middle row")},
-        {{7, 8, 9}, Control::BottomRowSum, 24, QT_TRANSLATE_NOOP("Line", "bottom row")},
-        {{3, 6, 9}, Control::RightColumnSum, 18, QT_TRANSLATE_NOOP("Line", "right column")},
-        {{2, 5, 8}, Control::MiddleColumnSum, 15, QT_TRANSLATE_NOOP("Line", "middle column")},
-        {{1, 4, 7}, Control::LeftColumnSum, 12, QT_TRANSLATE_NOOP("Line", "left column")},
-        {{7, 5, 3}, Control::RisingDiagonalSum, 15, QT_TRANSLATE_NOOP("Line", "rising diagonal")},
-        {{1, 5, 9}, Control::FallingDiagonalSum, 15, QT_TRANSLATE_NOOP("Line", "falling diagonal")},
+        {{1, 2, 3}, Control::TopRowSum, 6},
+        {{4, 5, 6}, Control::MiddleRowSum, 15},
+        {{7, 8, 9}, Control::BottomRowSum, 24},
+        {{3, 6, 9}, Control::RightColumnSum, 18},
+        {{2, 5, 8}, Control::MiddleColumnSum, 15},
+        {{1, 4, 7}, Control::LeftColumnSum, 12},
+        {{7, 5, 3}, Control::RisingDiagonalSum, 15},
+        {{1, 5, 9}, Control::FallingDiagonalSum, 15},
     }};
     return lines;
 }
@@ -44,8 +42,8 @@ void LayTile(Board &board, int well, qint32 n)
 namespace {
 
 // The texts of the sums a board can show, made once over static storage: the
-// watch writes eight of them twice a second, and copies of unowned text cost
-// no reference counting.
+// watch writes all eight at every tick, and copies of unowned text cost no
+// reference counting.
 QString sumText(qint32 sum)
 {
     constexpr qint32 Count = 3 * 9 + 1;
@@ -83,59 +81,12 @@ Sums SumsShown(const Board &board)
     return sums;
 }
 
+bool ShowsTarget(const Board &board, const Line &line)
+{
+    return board.text(line.sum) == sumText(line.target);
+}
+
 int LinesMatching(const Board &board)
 {
-    return int(std::count_if(Lines().begin(), Lines().end(),
-                             [&](const Line &line) { return board.text(line.sum) == QString::number(line.target); }));
-}
-
-namespace {
-
-// The lines the filter takes, rows top to bottom, columns left to right,
-// then the falling and the rising diagonal, each sum beside its target, or,
-// where it is short, saying that the line matches.
-template <typename Filter> QString spoken(const Board &board, Filter takes, bool brief = false)
-{
-    static constexpr int order[] = {0, 1, 2, 5, 4, 3, 7, 6};
-    QStringList parts;
-    for (int index : order) {
-        const Line &line = Lines()[index];
-        if (!takes(index, line))
-            continue;
-        const QString sum = board.text(line.sum), name = QCoreApplication::translate("Line", line.spokenName);
-        if (sum.isEmpty())
-            return {};
-        if (brief && sum == QString::number(line.target))
-            //: A line whose sum is the one it asks for: "middle column matches"
-            parts << QCoreApplication::translate("Line", "%1 matches").arg(name);
-        else
-            //: A line's name, its sum as it stands and the sum it asks for: "top row 13 of 6"
-            parts << QCoreApplication::translate("Line", "%1 %2 of %3").arg(name, sum, QString::number(line.target));
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
-bool passesThrough(const Line &line, int well)
-{
-    return std::find(line.wells.begin(), line.wells.end(), well) != line.wells.end();
-}
-
-} // namespace
-
-QString LinesThrough(const Board &board, int well)
-{
-    Q_ASSERT(well >= 1 && well <= 9);
-    return spoken(board, [well](int, const Line &line) { return passesThrough(line, well); });
-}
-
-QString AllLines(const Board &board)
-{
-    return spoken(board, [](int, const Line &) { return true; });
-}
-
-QString LinesChangedSince(const Board &board, const Sums &before, int besides)
-{
-    return spoken(
-        board, [&](int index, const Line &line) { return board.text(line.sum) != before[size_t(index)] && !passesThrough(line, besides); },
-        true);
+    return int(std::count_if(Lines().begin(), Lines().end(), [&](const Line &line) { return ShowsTarget(board, line); }));
 }

@@ -40,14 +40,13 @@ public:
     virtual void beep() = 0;
 };
 
-// A line of three wells, with its blue sum label, the sum its red label asks
-// for, and its name as a screen reader says it (translated in context "Line").
+// A line of three wells, with its blue sum label and the sum its red label
+// asks for (the red labels themselves are the layout's, and show the same).
 struct Line
 {
     std::array<int, 3> wells;
     Control sum;
     qint32 target;
-    const char *spokenName;
 };
 
 // The eight lines in the order the sums are refreshed: rows top to bottom,
@@ -70,21 +69,10 @@ void RefreshLineSums(Board &board);
 // The blue sums as they stand, in the order the lines are refreshed.
 using Sums = std::array<QString, 8>;
 Sums SumsShown(const Board &board);
+// Whether the line's blue sum shows its target, compared as texts.
+bool ShowsTarget(const Board &board, const Line &line);
 // How many of the eight lines show their targets.
 int LinesMatching(const Board &board);
-
-// How lines stand against their targets, as a screen reader player hears
-// them: "top row 13 of 6, left column 22 of 12, falling diagonal 18 of 15".
-// Rows, then columns, then the diagonals. Read from the sums on screen, so
-// empty before the watch's first tick, as they are.
-// The lines through a well:
-QString LinesThrough(const Board &board, int well);
-// All eight:
-QString AllLines(const Board &board);
-// Those whose sums differ from the ones given, but for any through the well
-// `besides` (1 to 9, or 0 for none), briefly: a line that shows its target
-// "matches". Empty when there are none.
-QString LinesChangedSince(const Board &board, const Sums &before, int besides = 0);
 
 // Hidden numbers of the opening board, wells 1 to 9: 9 1 3 / 7 4 2 / 6 8 5.
 inline constexpr std::array<qint32, 9> OpeningArrangement = {9, 1, 3, 7, 4, 2, 6, 8, 5};

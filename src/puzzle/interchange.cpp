@@ -4,13 +4,13 @@
 #include "platform/textnumbers.h"
 #include "puzzle/board.h"
 
-void ClickWell(Board &board, Selection &selection, int well)
+ClickResult ClickWell(Board &board, Selection &selection, int well)
 {
     if (selection.inum2 == 0 && selection.inum1 == 0) {
         // A finished board shows picA, hidden number 0: this stays "none chosen".
         selection.inum1 = HiddenNumber(board, well);
         selection.wellname1 = well;
-        return;
+        return selection.inum1 != 0 ? ClickResult::Picked : ClickResult::Nothing;
     }
 
     selection.inum2 = HiddenNumber(board, well);
@@ -20,4 +20,5 @@ void ClickWell(Board &board, Selection &selection, int well)
     LayTile(board, selection.wellname1, selection.inum2);
     board.setText(Control::StepCounter, Str(Val(board.text(Control::StepCounter)) + 1));
     selection.clear();
+    return selection.wellname1 == selection.wellname2 ? ClickResult::SwappedWithItself : ClickResult::Swapped;
 }

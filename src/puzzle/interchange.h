@@ -19,7 +19,15 @@ struct Selection
     void clear() { inum1 = 0; inum2 = 0; }
 };
 
+// What a click on a well did.
+enum class ClickResult {
+    Nothing,           // a first click on a well with no tile (a finished board): nothing chosen
+    Picked,            // a first click: the tile is chosen, nothing on screen changes
+    Swapped,           // a second click: the two tiles swapped, one step
+    SwappedWithItself, // a second click on the tile chosen first: the board as it was, one step
+};
+
 // A mouse-down on a well. The first click records the tile; the second lays
 // each well the tile of the other's hidden number and counts one step, even
 // when both clicks hit the same well.
-void ClickWell(Board &board, Selection &selection, int well);
+ClickResult ClickWell(Board &board, Selection &selection, int well);

@@ -8,16 +8,21 @@
 bool SumsShowSolved(const Board &board)
 {
     for (const Line &line : Lines())
-        if (line.sum != Control::RisingDiagonalSum && board.text(line.sum) != QString::number(line.target))
+        if (line.sum != Control::RisingDiagonalSum && !ShowsTarget(board, line))
             return false;
     return true;
 }
 
-void WatchTick(Board &board, Selection &selection)
+Tick WatchTick(Board &board, Selection &selection)
 {
+    Tick tick;
+    const Sums before = SumsShown(board);
     RefreshLineSums(board);
-    if (!SumsShowSolved(board))
-        return;
+    for (size_t line = 0; line < before.size(); ++line)
+        tick.changed[line] = board.text(Lines()[line].sum) != before[line];
+    tick.solved = SumsShowSolved(board);
+    if (!tick.solved)
+        return tick;
 
     board.setVisible(Control::Done, true);
     board.beep();
@@ -27,4 +32,5 @@ void WatchTick(Board &board, Selection &selection)
     selection.clear();
     for (Control control : {Control::NameField, Control::ScoreTable, Control::EnterScore, Control::NewGame})
         board.setEnabled(control, true);
+    return tick;
 }

@@ -9,6 +9,12 @@
 // "Corvanthelix.txt" directly in the given data folder; empty when the folder is.
 QString ScoreFilePath(const QString &dataFolder);
 
+// The longest name the name field takes, in characters. With its comma, the
+// score and the line ending, a score line then stays under 4 KiB even in
+// characters of three bytes, well within what one write adds whole and what
+// the reader takes as a line.
+inline constexpr int ScoreNameLimit = 1000;
+
 // A name as it may stand in the file: line breaks and other control
 // characters become spaces, so one score is always one line.
 QString ScoreName(const QString &typed);

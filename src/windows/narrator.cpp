@@ -7,8 +7,73 @@
 #include "platform/textnumbers.h"
 #include "puzzle/interchange.h"
 
+#include "puzzle/solvedwatch.h"
+
 #include <QApplication>
 #include <QLineEdit>
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+// A line's name as a screen reader says it.
+QString spokenName(const Line &line)
+{
+    switch (line.sum) {
+    case Control::TopRowSum: return QCoreApplication::translate("Line", "top row");
+    case Control::MiddleRowSum: return QCoreApplication::translate("Line", "middle row");
+    case Control::BottomRowSum: return QCoreApplication::translate("Line", "bottom row");
+    case Control::RightColumnSum: return QCoreApplication::translate("Line", "right column");
+    case Control::MiddleColumnSum: return QCoreApplication::translate("Line", "middle column");
+    case Control::LeftColumnSum: return QCoreApplication::translate("Line", "left column");
+    case Control::RisingDiagonalSum: return QCoreApplication::translate("Line", "rising diagonal");
+    default: return QCoreApplication::translate("Line", "falling diagonal");
+    }
+}
+
+// The lines the filter takes (by their index in Lines()), rows top to
+// bottom, columns left to right, then the falling and the rising diagonal,
+// each sum beside its target, or, where it is short, saying that the line
+// matches. Read from the sums on screen, so empty before the watch's first
+// tick, as they are.
+template <typename Filter> QString spoken(const Board &board, Filter takes, bool brief = false)
+{
+    static constexpr int order[] = {0, 1, 2, 5, 4, 3, 7, 6};
+    QStringList parts;
+    for (int index : order) {
+        const Line &line = Lines()[index];
+        if (!takes(index, line))
+            continue;
+        const QString sum = board.text(line.sum), name = spokenName(line);
+        if (sum.isEmpty())
+            return {};
+        if (brief && ShowsTarget(board, line))
+            //: A line whose sum is the one it asks for: "middle column matches"
+            parts << QCoreApplication::translate("Line", "%1 matches").arg(name);
+        else
+            //: A line's name, its sum as it stands and the sum it asks for: "top row 13 of 6"
+            parts << QCoreApplication::translate("Line", "%1 %2 of %3").arg(name, sum, QString::number(line.target));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+bool passesThrough(const Line &line, int well)
+{
+    return std::find(line.wells.begin(), line.wells.end(), well) != line.wells.end();
+}
+
+// "top row 13 of 6, left column 22 of 12, falling diagonal 18 of 15": the lines through a well.
+QString linesThrough(const Board &board, int well)
+{
+    return spoken(board, [well](int, const Line &line) { return passesThrough(line, well); });
+}
+
+QString allLines(const Board &board)
+{
+    return spoken(board, [](int, const Line &) { return true; });
+}
+
+} // namespace
 
 Narrator::Narrator(QWidget *window, const Board &board, const std::array<ImageWell *, 9> &wells, QLineEdit *nameField,
                    ListBox *table)
@@ -20,20 +85,24 @@ Narrator::Narrator(QWidget *window, const Board &board, const std::array<ImageWe
 {
 }
 
-void Narrator::clicked(const Selection &selection)
+void Narrator::clicked(ClickResult result, const Selection &selection)
 {
-    const int picked = selection.inum1 != 0 ? selection.wellname1 : 0;
-    if (picked == m_picked)
-        return;
-    m_picked = picked;
-    for (int well = 1; well <= 9; ++well)
-        m_wells[well - 1]->setChecked(well == m_picked);
-    describeTiles({});
-    if (m_picked)
-        Announce(m_window, tr("Picked row %1, column %2.").arg((m_picked - 1) / 3 + 1).arg((m_picked - 1) % 3 + 1));
+    const int picked = result == ClickResult::Picked ? selection.wellname1 : 0;
+    if (picked != m_picked) {
+        m_picked = picked;
+        for (int well = 1; well <= 9; ++well)
+            m_wells[well - 1]->setChecked(well == m_picked);
+        describeTiles({});
+    }
+    if (result == ClickResult::Picked)
+        Announce(m_window, tr("Picked row %1, column %2.").arg((picked - 1) / 3 + 1).arg((picked - 1) % 3 + 1));
+    else if (result == ClickResult::SwappedWithItself)
+        //: The step it counts is told at the next tick, with the lines.
+        Announce(m_window, tr("Swapped row %1, column %2 with itself.")
+                               .arg((selection.wellname1 - 1) / 3 + 1).arg((selection.wellname1 - 1) % 3 + 1));
 }
 
-void Narrator::ticked(const Sums &before)
+void Narrator::ticked(const Tick &tick)
 {
     QString news = std::exchange(m_news, QString());
     const QString steps = m_board.text(Control::StepCounter);
@@ -45,7 +114,10 @@ void Narrator::ticked(const Sums &before)
             if (m_wells[well - 1]->hasFocus())
                 focused = well;
 #endif
-        const QString changed = LinesChangedSince(m_board, before, focused);
+        // The lines the last moves changed, but for those through the focused tile.
+        const QString changed = spoken(
+            m_board, [&](int index, const Line &line) { return tick.changed[size_t(index)] && !passesThrough(line, focused); },
+            true);
         news = tr("%n steps.", nullptr, int(Val(steps))) + QLatin1Char(' ')
                + (changed.isEmpty() ? QString() : changed + QStringLiteral(". "))
                + tr("%n of 8 lines match.", nullptr, LinesMatching(m_board));
@@ -60,22 +132,20 @@ void Narrator::describeTiles(const QString &news)
     // Am I (a screen reader does not say "checked" of a button); the focused
     // one tells what just happened.
     for (int well = 1; well <= 9; ++well) {
-        const QString lines = LinesThrough(m_board, well);
+        const QString lines = linesThrough(m_board, well);
         Describe(m_wells[well - 1], well == m_picked ? tr("Picked.") + QLatin1Char(' ') + lines : lines, news);
     }
 }
 
-void Narrator::solved(bool takeFocus)
+void Narrator::solved()
 {
     m_picked = 0;
-    // "DONE" and the beep reach the eye and the ear; a screen reader speaks a
-    // change of focus, so a player who plays by keyboard or listens is taken
-    // to the name field, whose description says what happened and what is next.
+    // "DONE" and the beep reach the eye and the ear; the name field, where a
+    // player on the keyboard or with a screen reader is taken, says what
+    // happened and what is next.
     m_nameField->setAccessibleDescription(tr("Solved in %n steps.", nullptr, int(Val(m_board.text(Control::StepCounter))))
                                           + QLatin1Char(' ') + tr("New Game can be pressed again."));
     describeTiles({});
-    if (takeFocus)
-        m_nameField->setFocus(Qt::OtherFocusReason);
 }
 
 void Narrator::dealt()
@@ -125,5 +195,5 @@ void Narrator::removed(const QString &row)
 void Narrator::readBoard()
 {
     if (qobject_cast<ImageWell *>(QApplication::focusWidget()))
-        Announce(m_window, AllLines(m_board));
+        Announce(m_window, allLines(m_board));
 }

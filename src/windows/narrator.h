@@ -2,6 +2,7 @@
 #pragma once
 
 #include "puzzle/board.h"
+#include "puzzle/interchange.h"
 
 #include <QCoreApplication>
 #include <array>
@@ -10,11 +11,13 @@ class ImageWell;
 class ListBox;
 class QLineEdit;
 class QWidget;
-struct Selection;
+struct Tick;
 
 // Tells assistive technology what a player who cannot see the board needs:
 // which tile is picked, how the lines stand after each move, the solve, New
-// Game, and the score table's current row. Nothing of it reaches the screen.
+// Game, and the score table's current row. Every sentence a screen reader
+// speaks of the main window is made here; none of it reaches the screen, and
+// the keyboard focus is the window's to move.
 class Narrator
 {
     Q_DECLARE_TR_FUNCTIONS(Narrator)
@@ -22,13 +25,14 @@ public:
     Narrator(QWidget *window, const Board &board, const std::array<ImageWell *, 9> &wells, QLineEdit *nameField,
              ListBox *table);
 
-    // After a click on a well: the pick, named, or the end of a pick.
-    void clicked(const Selection &selection);
-    // After a tick that did not solve the board, with the sums before it:
-    // what the last moves changed and how close the board is.
-    void ticked(const Sums &before);
-    // The board is solved; a player on the keyboard is taken to the name field.
-    void solved(bool takeFocus);
+    // After a click on a well, with what it did: the pick, named, the end of
+    // a pick, or a tile swapped with itself.
+    void clicked(ClickResult result, const Selection &selection);
+    // After a tick that did not solve the board: what the last moves changed
+    // and how close the board is.
+    void ticked(const Tick &tick);
+    // The board is solved: the name field tells of it.
+    void solved();
     void dealt();
     void entered(int row);
     void sorted(int column, Qt::SortOrder order);

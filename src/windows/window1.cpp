@@ -4,11 +4,13 @@
 #include "platform/bell.h"
 #include "platform/focusgrid.h"
 #include "platform/imagewell.h"
+#include "platform/lengthlimit.h"
 #include "platform/listbox.h"
 #include "platform/messages.h"
 #include "platform/pressorigin.h"
 #include "puzzle/newgame.h"
 #include "puzzle/solvedwatch.h"
+#include "scores/scorefile.h"
 #include "windows/window2.h"
 
 #include <QAccessible>
@@ -16,8 +18,10 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <limits>
 
 namespace {
 QPointer<Window1> shared;
@@ -126,25 +130,40 @@ void Window1::bindHandlers()
     connect(&table, &ScoreTable::notEnoughMemory, this, [this, &table] { m_scoreTable->showSortMark(table.sortColumn(), table.sortOrder()); });
     connect(&table, &ScoreTable::found, m_scoreTable, &ListBox::showFound);
     connect(&m_scores, &ScoreKeeper::trouble, this, [this](const QString &title, const QString &text) { Tell(this, title, text); });
+
+    // A name is kept whole or not at all: an edit past the limit is refused
+    // and told, never cut short by the field's own maximum.
+    auto *limit = new LengthLimit(ScoreNameLimit, m_nameField);
+    m_nameField->setMaxLength(std::numeric_limits<int>::max());
+    m_nameField->setValidator(limit);
+    connect(limit, &LengthLimit::refused, this, [this](int length) {
+        Tell(this, tr("Name too long"),
+             tr("A name can have at most %1 characters, so that each score stays one line of the score file. "
+                "That would have made it %2 characters long, so it was not taken: the name is as it was.")
+                 .arg(QLocale().toString(ScoreNameLimit), QLocale().toString(length)));
+    }, Qt::QueuedConnection);
 }
 
 void Window1::ImageWell_MouseDown(int well, int, int)
 {
     m_playedByKey = !PressedByMouse(m_wells[size_t(well - 1)]);
     m_timer->wake();
-    ClickWell(*m_board, selection, well);
-    m_narrator->clicked(selection);
+    m_narrator->clicked(ClickWell(*m_board, selection, well), selection);
 }
 
 void Window1::Timer1_Action()
 {
-    const bool watching = m_timer->mode() == Timer::Multiple;
-    const Sums before = SumsShown(*m_board);
-    WatchTick(*m_board, selection);
-    if (watching && m_timer->mode() == Timer::Off)
-        m_narrator->solved(QAccessible::isActive() || m_playedByKey);
-    else
-        m_narrator->ticked(before);
+    const Tick tick = WatchTick(*m_board, selection);
+    if (tick.solved) {
+        m_narrator->solved();
+        // A screen reader speaks a change of focus: a player who plays by
+        // keyboard or listens is taken to the name field, where the score
+        // goes next. A mouse player's focus stays where it was.
+        if (QAccessible::isActive() || m_playedByKey)
+            m_nameField->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_narrator->ticked(tick);
+    }
     // The sums now show the board, and only a click or New Game changes it:
     // until then the game need not wake.
     m_timer->sleep();
@@ -162,10 +181,12 @@ void Window1::PushButton2_Action()
     NewGame(*m_board, selection, m_random);
     m_timer->wake();
     m_narrator->dealt();
-    // The button disables itself, and Qt passes its focus on to the name
-    // field; a player who pressed it by key goes on with the new board.
-    if (m_playedByKey)
-        m_grid->current()->setFocus(Qt::TabFocusReason);
+    // The button disables itself, and Qt would pass its focus on to the name
+    // field: every player goes on with the new board instead. A player on
+    // the keyboard or with a screen reader sees the focus frame there; a
+    // mouse player sees nothing at all, no frame and no caret.
+    const bool shown = m_playedByKey || QAccessible::isActive();
+    m_grid->current()->setFocus(shown ? Qt::TabFocusReason : Qt::OtherFocusReason);
 }
 
 void Window1::ListBox1_Open()

@@ -16,10 +16,13 @@ namespace {
 
 const Grid Solved = {1, 2, 3, 4, 5, 6, 7, 8, 9};
 
-void click(MemoryBoard &board, Selection &selection, const Clicks &wells)
+// What the last click did.
+ClickResult click(MemoryBoard &board, Selection &selection, const Clicks &wells)
 {
+    ClickResult result = ClickResult::Nothing;
     for (int well : wells)
-        ClickWell(board, selection, well);
+        result = ClickWell(board, selection, well);
+    return result;
 }
 
 bool announced(const MemoryBoard &board)
@@ -47,17 +50,20 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<qint32>("pending"); // inum1 afterwards
         QTest::addColumn<bool>("finished");  // all wells show the finish picture
+        QTest::addColumn<ClickResult>("last"); // what the last click did
+        using R = ClickResult;
 
-        QTest::newRow("one click changes nothing") << Clicks{1} << Grid{9, 1, 3, 7, 4, 2, 6, 8, 5} << "0" << 9 << false;
-        QTest::newRow("wells 1 and 2") << Clicks{1, 2} << Grid{1, 9, 3, 7, 4, 2, 6, 8, 5} << "1" << 0 << false;
+        QTest::newRow("one click changes nothing") << Clicks{1} << Grid{9, 1, 3, 7, 4, 2, 6, 8, 5} << "0" << 9 << false << R::Picked;
+        QTest::newRow("wells 1 and 2") << Clicks{1, 2} << Grid{1, 9, 3, 7, 4, 2, 6, 8, 5} << "1" << 0 << false << R::Swapped;
         QTest::newRow("the same well twice counts and changes nothing")
-            << Clicks{5, 5} << Grid{9, 1, 3, 7, 4, 2, 6, 8, 5} << "1" << 0 << false;
+            << Clicks{5, 5} << Grid{9, 1, 3, 7, 4, 2, 6, 8, 5} << "1" << 0 << false << R::SwappedWithItself;
         QTest::newRow("five clicks are two steps")
-            << Clicks{1, 2, 3, 4, 7} << Grid{1, 9, 7, 3, 4, 2, 6, 8, 5} << "2" << 6 << false;
+            << Clicks{1, 2, 3, 4, 7} << Grid{1, 9, 7, 3, 4, 2, 6, 8, 5} << "2" << 6 << false << R::Picked;
         QTest::newRow("the six fewest steps solve the opening board")
-            << Clicks{1, 2, 2, 6, 4, 5, 5, 9, 6, 7, 7, 9} << Solved << "6" << 0 << false;
+            << Clicks{1, 2, 2, 6, 4, 5, 5, 9, 6, 7, 7, 9} << Solved << "6" << 0 << false << R::Swapped;
         // The finish picture's hidden number is 0: a click there chooses nothing.
-        QTest::newRow("a finished board neither chooses nor counts") << Clicks{1, 2, 3, 3} << Grid{} << "0" << 0 << true;
+        QTest::newRow("a finished board neither chooses nor counts")
+            << Clicks{1, 2, 3, 3} << Grid{} << "0" << 0 << true << R::Nothing;
     }
 
     void clicks()
@@ -67,11 +73,12 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(qint32, pending);
         QFETCH(bool, finished);
+        QFETCH(ClickResult, last);
         MemoryBoard board;
         if (finished)
             board.wells.fill(picA());
         Selection selection;
-        click(board, selection, clicks);
+        QCOMPARE(click(board, selection, clicks), last);
         QCOMPARE(board.hiddenNumbers(), grid);
         QCOMPARE(board.text(Control::StepCounter), steps);
         QCOMPARE(selection.inum1, pending);
@@ -125,7 +132,7 @@ private slots:
         board.enabled[Control::NewGame] = false;
         Selection selection;
         click(board, selection, clicks);
-        WatchTick(board, selection);
+        QCOMPARE(WatchTick(board, selection).solved, solved);
         QCOMPARE(board.text(Control::MiddleColumnSum), solved ? "15" : "14"); // refreshed either way
         QCOMPARE(announced(board), solved);
         QCOMPARE(board.beeps, int(solved));
@@ -137,48 +144,21 @@ private slots:
         QVERIFY(board.isEnabled(Control::NameField));
     }
 
-    // What a screen reader player hears of the lines: each sum with its own
-    // target, and only the lines through the tile. Well 0 is the whole board.
-    void spokenLines_data()
+    void aTickTellsWhichSumsChanged()
     {
-        QTest::addColumn<int>("well");
-        QTest::addColumn<QString>("heard");
-        QTest::newRow("corner") << 1 << "top row 13 of 6, left column 22 of 12, falling diagonal 18 of 15";
-        QTest::newRow("other corner") << 3 << "top row 13 of 6, right column 10 of 18, rising diagonal 13 of 15";
-        QTest::newRow("edge") << 8 << "bottom row 19 of 24, middle column 13 of 15";
-        QTest::newRow("centre") << 5
-                                << "middle row 13 of 15, middle column 13 of 15, falling diagonal 18 of 15, rising diagonal 13 of 15";
-        QTest::newRow("board") << 0
-                               << "top row 13 of 6, middle row 13 of 15, bottom row 19 of 24, left column 22 of 12, "
-                                  "middle column 13 of 15, right column 10 of 18, falling diagonal 18 of 15, rising diagonal 13 of 15";
-    }
-
-    void spokenLines()
-    {
-        QFETCH(int, well);
-        QFETCH(QString, heard);
+        // The first tick fills every sum; after a swap, only the lines
+        // through the two tiles whose sums differ.
         MemoryBoard board;
-        const auto spoken = [&] { return well ? LinesThrough(board, well) : AllLines(board); };
-        QCOMPARE(spoken(), QString()); // the sums are empty until the first tick
-        RefreshLineSums(board);
-        QCOMPARE(spoken(), heard);
-    }
-
-    void aSwapIsHeardWhole()
-    {
-        // After a swap: the lines it changed, through either tile, and how
-        // many lines are right.
-        MemoryBoard board;
-        RefreshLineSums(board);
-        const Sums before = SumsShown(board);
         Selection selection;
+        using Changed = std::array<bool, 8>; // in the order of Lines(): rows, columns right to left, diagonals
+        QCOMPARE(WatchTick(board, selection).changed, (Changed{true, true, true, true, true, true, true, true}));
         click(board, selection, {1, 2});
-        RefreshLineSums(board);
-        QCOMPARE(LinesChangedSince(board, before), "left column 14 of 12, middle column 21 of 15, falling diagonal 10 of 15");
-        QCOMPARE(LinesChangedSince(board, before, 2), "left column 14 of 12, falling diagonal 10 of 15"); // but for well 2's
+        QCOMPARE(WatchTick(board, selection).changed, (Changed{false, false, false, false, true, true, false, true}));
+        QCOMPARE(WatchTick(board, selection).changed, Changed{});
         QCOMPARE(LinesMatching(board), 0);
         board.lay(Solved);
-        RefreshLineSums(board);
+        const Tick solved = WatchTick(board, selection);
+        QVERIFY(solved.solved);
         QCOMPARE(LinesMatching(board), 8);
     }
 

@@ -277,6 +277,26 @@ private slots:
     // while the table is read, added to and sorted by score; names entered
     // later take their places among them. The order by name is still the
     // locale's, and names with nothing visible tie, whichever way they came.
+    void namesSortInThePlayersLanguage()
+    {
+        // Å is a letter of its own after Z in Swedish, an A elsewhere; case
+        // and accents never part names, and names that tie keep their order.
+        // (Run in English, and again in Swedish.)
+        const bool swedish = QLocale().language() == QLocale::Swedish;
+        ScoreWork work;
+        ScoreTable table(work);
+        for (const char *name : {"Zoe", "Åsa", "ann", "Émile", "Bob", "Ann"})
+            table.addRow(QString::fromUtf8(name), QStringLiteral("1"));
+        table.sort(0, Qt::AscendingOrder);
+        settle(work, table);
+        QStringList names;
+        for (int row = 0; row < table.rowCount(); ++row)
+            names << table.index(row, 0).data().toString();
+        const QStringList expected = swedish ? QStringList{"ann", "Ann", "Bob", "Émile", "Zoe", "Åsa"}
+                                             : QStringList{"ann", "Ann", "Åsa", "Bob", "Émile", "Zoe"};
+        QCOMPARE(names, expected);
+    }
+
     void namesRankedBesideTheGameSortByTheLocale()
     {
         const QString letters = QStringLiteral("aAåÅeéÉzZ -");

@@ -2,6 +2,7 @@
 #include "app/app.h"
 #include "app/menubar1.h"
 #include "app/startup.h"
+#include "platform/announce.h"
 #include "platform/contrast.h"
 #include "platform/imagewell.h"
 #include "platform/listbox.h"
@@ -17,11 +18,15 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QStyleOptionHeader>
@@ -134,6 +139,26 @@ QString headingFault(const ListBox *list)
     return fault;
 }
 
+// What a window says to a screen reader, in order, as it says it.
+class Heard
+{
+public:
+    explicit Heard(const QWidget *window)
+    {
+        QObject::connect(&Announcements::instance(), &Announcements::said, &m_context,
+                         [this, window](QWidget *by, const QString &text) {
+                             if (by == window)
+                                 m_said << text;
+                         });
+    }
+    bool any() const { return !m_said.isEmpty(); }
+    QStringList take() { return std::exchange(m_said, {}); }
+
+private:
+    QObject m_context;
+    QStringList m_said;
+};
+
 } // namespace
 
 class TestWindows : public QObject
@@ -161,6 +186,7 @@ private slots:
         // and the button stays on.
         Window1 window;
         auto *timer = window.findChild<Timer *>(QStringLiteral("Timer1"));
+        QSignalSpy ticks(timer, &Timer::action);
         QVERIFY(timer->armedFor() > 0 && timer->armedFor() <= 500);
         auto sums = [&] {
             QStringList texts;
@@ -178,7 +204,6 @@ private slots:
         const QPoint firstScore = list->visualRect(scores(window).index(0, 1)).center();
         doubleClick(heading, scoreHeading), doubleClick(list->viewport(), firstScore);
         QCOMPARE(cell(window, 0, 1), QStringLiteral("7"));
-        QSignalSpy ticks(timer, &Timer::action);
         QTRY_VERIFY(!sums().contains(QString()));
         QCOMPARE(ticks.size(), 1);
         const QStringList opening = sums(); // of 9 1 3 / 7 4 2 / 6 8 5, in the order they are refreshed
@@ -191,12 +216,13 @@ private slots:
         QCOMPARE(sums(), (QStringList{"11", "15", "19", "10", "13", "22", "13", "16"}));
         QCOMPARE(timer->armedFor(), -1);
 
-        // A click on New Game after a Tab is a click: the focus goes on from
-        // the disabled button to the name field, never to a tile with a frame.
+        // A click on New Game after a Tab is a click: the focus goes back to
+        // the board, with no frame on the tile and no caret in the name field.
         clickWell(window, 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         click(window.control<QWidget>(Control::NewGame));
-        QCOMPARE(QApplication::focusWidget(), window.control<QWidget>(Control::NameField));
+        QCOMPARE(QApplication::focusWidget(), well(window, 1));
+        QVERIFY(!well(window, 1)->showsFocusFrame());
         Grid dealt = grid(window);
         clickWell(window, 2), clickWell(window, 3); // a first pick, then the second
         std::swap(dealt[1], dealt[2]);
@@ -227,6 +253,161 @@ private slots:
         doubleClick(list->viewport(), firstScore);
         QCOMPARE(scores(window).rowCount(), 2);
         QVERIFY(cell(window, 0, 1) != "12" && cell(window, 1, 1) != "12");
+    }
+
+    void windowFitsTheScreen()
+    {
+        // Where it fits, the window is its layout's size and nothing else; on
+        // a smaller screen it scrolls, and every control can be brought into view.
+        Window1 window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect room = window.screen()->availableGeometry();
+        auto *scroller = window.findChild<QScrollArea *>();
+        if (room.height() >= 1000) {
+            QVERIFY(!scroller);
+            QCOMPARE(window.centralWidget()->size(), QSize(800, 800));
+            return;
+        }
+        QVERIFY(scroller);
+        QVERIFY(room.contains(window.frameGeometry()));
+        for (QWidget *control : window.content()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            scroller->ensureWidgetVisible(control, 0, 0);
+            const QRect shown(control->mapTo(scroller->viewport(), QPoint()), control->size());
+            QVERIFY2(scroller->viewport()->rect().contains(shown), qPrintable(control->objectName()));
+        }
+    }
+
+    void aNameIsKeptWholeOrNotAtAll()
+    {
+        // Up to the limit a paste goes in; past it, it is refused whole and
+        // told, as is a key typed at the limit.
+        Window1 window;
+        auto *field = window.control<QLineEdit>(Control::NameField);
+        QGuiApplication::clipboard()->setText(QString(ScoreNameLimit, u'x'));
+        field->paste();
+        QCOMPARE(field->text().size(), ScoreNameLimit);
+        QTest::keyClick(field, Qt::Key_A);
+        field->setText(QStringLiteral("Ann"));
+        field->end(false);
+        QGuiApplication::clipboard()->setText(QString(40000, u'x'));
+        field->paste();
+        QCOMPARE(field->text(), QStringLiteral("Ann"));
+        QTRY_COMPARE(window.findChildren<QMessageBox *>().size(), 1);
+        QVERIFY(window.findChild<QMessageBox *>()->text().contains(QStringLiteral("40,003")));
+    }
+
+    void twoStartsDealTwoSequences()
+    {
+        // Each game deals from an engine of its own, seeded anew: two never
+        // deal the same three boards (by chance, one time in 9!^3).
+        Window1 first, second;
+        QList<Grid> deals[2];
+        for (int round = 0; round < 3; ++round)
+            for (Window1 *window : {&first, &second}) {
+                window->PushButton2_Action();
+                deals[window == &second] << grid(*window);
+            }
+        QVERIFY(deals[0] != deals[1]);
+    }
+
+    void eachRedTargetIsItsLinesTarget()
+    {
+        // The red labels the player reads and the targets the rules check are one.
+        Window1 window;
+        const auto labels = window.content()->findChildren<QLabel *>();
+        for (const Line &line : Lines()) {
+            QString name = window.control<QWidget>(line.sum)->accessibleName(); // "Top row sum", before the first tick
+            name.replace(QStringLiteral(" sum"), QStringLiteral(" target, ")).append(QString::number(line.target));
+            QVERIFY2(std::count_if(labels.begin(), labels.end(), [&](QLabel *label) {
+                         return label->accessibleName() == name && label->text() == QString::number(line.target);
+                     }) == 1, qPrintable(name));
+        }
+    }
+
+    void aKeyboardGameIsHeard()
+    {
+        // Every key the README lists, pressed as a player without a mouse
+        // would, with what a screen reader is told and what the key does.
+        Window1 window;
+        Heard heard(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        };
+        QTRY_VERIFY(heard.any()); // as the window opens
+        QCOMPARE(heard.take(), QStringList{"Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort, Delete removes."});
+        window.Timer1_Action();
+        key(Qt::Key_Space);
+        QCOMPARE(heard.take(), QStringList{"Picked row 1, column 1."});
+        key(Qt::Key_Right), key(Qt::Key_Space); // swapped: told at the tick, with the lines
+        QCOMPARE(heard.take(), QStringList());
+        window.Timer1_Action();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) // the focused tile's own lines are heard with it
+        QCOMPARE(heard.take(), QStringList{"1 step. left column 14 of 12, falling diagonal 10 of 15. 0 of 8 lines match."});
+#else
+        QCOMPARE(heard.take(),
+                 QStringList{"1 step. left column 14 of 12, middle column 21 of 15, falling diagonal 10 of 15. 0 of 8 lines match."});
+#endif
+        QCOMPARE(well(window, 2)->accessibleDescription(), QStringLiteral("top row 13 of 6, middle column 21 of 15"));
+        key(Qt::Key_Space), key(Qt::Key_Space);
+        window.Timer1_Action();
+        QCOMPARE(heard.take(), (QStringList{"Picked row 1, column 2.", "Swapped row 1, column 2 with itself.", "2 steps. 0 of 8 lines match."}));
+        key(Qt::Key_S);
+        QCOMPARE(heard.take(), QStringList{"top row 13 of 6, middle row 13 of 15, bottom row 19 of 24, left column 14 of 12, "
+                                           "middle column 21 of 15, right column 10 of 18, falling diagonal 10 of 15, "
+                                           "rising diagonal 13 of 15"});
+
+        // Solved by keys, the player is taken to the name field, which says so;
+        // Return there enters the score.
+        for (int well : {2, 6, 4, 5, 5, 9, 6, 7, 7, 9})
+            window.ImageWell_MouseDown(well, 20, 20);
+        window.Timer1_Action();
+        heard.take();
+        auto *field = window.control<QLineEdit>(Control::NameField);
+        QCOMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(field->accessibleDescription(), QStringLiteral("Solved in 7 steps. New Game can be pressed again."));
+        QTest::keyClicks(field, QStringLiteral("Max"));
+        key(Qt::Key_Return);
+        QCOMPARE(heard.take(), QStringList{"Score entered: Max with 7 steps."});
+        QCOMPARE(cell(window, 2, 0), QStringLiteral("Max"));
+
+        // The table: Ctrl+1 sorts by Name, Ctrl+2 by Score and again the
+        // other way, Delete removes the current row.
+        key(Qt::Key_Tab, Qt::ShiftModifier), key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), window.control<QWidget>(Control::ScoreTable));
+        key(Qt::Key_1, Qt::ControlModifier);
+        QCOMPARE(heard.take(), QStringList{"Sorted by Name, ascending. Now at Ann, 7."});
+        QCOMPARE(cell(window, 2, 0), QStringLiteral("Max"));
+        key(Qt::Key_2, Qt::ControlModifier), key(Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(heard.take(), (QStringList{"Sorted by Score, ascending. Now at Ann, 7.", "Sorted by Score, descending. Now at Ann, 7."}));
+        QCOMPARE(cell(window, 0, 0), QStringLiteral("Bob"));
+        key(Qt::Key_Delete);
+        QCOMPARE(heard.take(), QStringList{"Removed Ann, 7. Now at Max, 7."});
+        QCOMPARE(scores(window).rowCount(), 2);
+
+        // F10 opens the File menu on its first item.
+        key(Qt::Key_F10);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu && menu->activeAction() == menu->actions().constFirst());
+        QCOMPARE(menu->objectName(), QStringLiteral("FileMenu"));
+        menu->close();
+    }
+
+    void theInstructionsGoBackByKey()
+    {
+        // Return, the keypad's Enter (where no screen reader takes it for
+        // itself) and Escape go back.
+        Window1 &main = *Window1::instance();
+        for (auto [key, modifier] : {std::pair(Qt::Key_Return, Qt::NoModifier), {Qt::Key_Enter, Qt::KeypadModifier},
+                                     {Qt::Key_Escape, Qt::NoModifier}}) {
+            main.PushButton1_Action();
+            Window2 *instructions = Window2::instance();
+            QVERIFY(QTest::qWaitForWindowActive(instructions));
+            QTest::keyClick(QApplication::focusWidget(), key, modifier);
+            QVERIFY(!instructions->isVisible() && main.isVisible());
+        }
     }
 
     void troubleIsToldAndNeverHidden_data()
@@ -499,6 +680,7 @@ int main(int argc, char **argv)
 {
     IgnoreFileSizeSignal();
     App app(argc, argv);
+    LoadTranslations(app); // what the player reads and hears: "1 step", not "1 steps"
     StartUp(app); // the program's own start-up, without its event loop
     TestWindows test;
     return QTest::qExec(&test, argc, argv);

@@ -162,30 +162,6 @@ private slots:
         QCOMPARE(LinesMatching(board), 8);
     }
 
-    void watchTicksOnItsGrid()
-    {
-        // Twice a second, on a grid counted from when the watch began, and
-        // asleep while nothing changes: a click wakes it for the grid's next point.
-        qint64 now = 1000;
-        Timer timer;
-        timer.setClock([&] { return now; });
-        timer.setPeriod(500);
-        timer.setMode(Timer::Multiple);
-        QCOMPARE(timer.armedFor(), 500);
-        now += 730;
-        timer.sleep();
-        QCOMPARE(timer.armedFor(), -1);
-        timer.wake();
-        QCOMPARE(timer.armedFor(), 270);
-        timer.setMode(Timer::Multiple); // New Game while it runs: the same rhythm
-        QCOMPARE(timer.armedFor(), 270);
-        timer.setMode(Timer::Off);
-        QCOMPARE(timer.armedFor(), -1);
-        now += 100;
-        timer.setMode(Timer::Multiple); // after a solve: a grid of its own
-        QCOMPARE(timer.armedFor(), 500);
-    }
-
     void dealsAreUnbiasedPermutations()
     {
         // 90,000 deals: each of the 81 (tile, well) pairs expects 10,000 with a

@@ -253,6 +253,22 @@ private slots:
         doubleClick(list->viewport(), firstScore);
         QCOMPARE(scores(window).rowCount(), 2);
         QVERIFY(cell(window, 0, 1) != "12" && cell(window, 1, 1) != "12");
+
+        // The watch ticks every 500 ms of a clock the test holds, on a grid
+        // from when New Game started it; asleep, a click wakes it for the
+        // grid's next point; a New Game while it runs keeps the rhythm.
+        qint64 now = 1000;
+        timer->setClock([&] { return now; });
+        window.PushButton2_Action();
+        QCOMPARE(timer->armedFor(), 500);
+        timer->sleep();
+        now += 730;
+        clickWell(window, 1);
+        QCOMPARE(timer->armedFor(), 270);
+        window.PushButton2_Action();
+        QCOMPARE(timer->armedFor(), 270);
+        timer->setMode(Timer::Off);
+        QCOMPARE(timer->armedFor(), -1);
     }
 
     void windowFitsTheScreen()

@@ -140,11 +140,6 @@
         <extracomment>A line&apos;s name, its sum as it stands and the sum it asks for: &quot;top row 13 of 6&quot;</extracomment>
         <translation>%1 %2 sur %3</translation>
     </message>
-    <message>
-        <source>%1 matches</source>
-        <extracomment>A line whose sum is the one it asks for: &quot;middle column matches&quot;</extracomment>
-        <translation>%1 juste</translation>
-    </message>
 </context>
 <context>
     <name>ListBox</name>
@@ -155,6 +150,18 @@
     <message>
         <source>Sorts the table by this column; again reverses the order</source>
         <translation>Trie le tableau selon cette colonne ; une seconde fois inverse l’ordre</translation>
+    </message>
+    <message>
+        <source>The table is empty.</source>
+        <translation>Le tableau est vide.</translation>
+    </message>
+    <message>
+        <source>Last row.</source>
+        <translation>Dernière ligne.</translation>
+    </message>
+    <message>
+        <source>First row.</source>
+        <translation>Première ligne.</translation>
     </message>
 </context>
 <context>
@@ -552,6 +559,10 @@ Raison : %2</translation>
     <message>
         <source>Return or Escape goes back.</source>
         <translation>Entrée ou Échap revient au jeu.</translation>
+    </message>
+    <message>
+        <source>(1 to 9)</source>
+        <translation>(1 à 9)</translation>
     </message>
 </context>
 </TS>

@@ -82,3 +82,8 @@ void ReadOnOpen(QWidget *window)
     installFactory();
     window->setProperty(ReadOnOpenProperty, true);
 }
+
+bool ReadsOnOpen(const QWidget *window)
+{
+    return window->property(ReadOnOpenProperty).toBool();
+}

@@ -30,3 +30,4 @@ void Describe(QWidget *control, const QString &description, const QString &news)
 // Makes a window a dialog to assistive technology, so that a screen reader
 // reads its text when it opens. The window itself does not change.
 void ReadOnOpen(QWidget *window);
+bool ReadsOnOpen(const QWidget *window);

@@ -103,6 +103,11 @@ public:
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
+        // Qt's own default button takes the keypad's Enter, which a screen
+        // reader that is busy reading may let through: its Where Am I would
+        // press the button.
+        if (key->key() == Qt::Key_Enter)
+            return true;
         if (key->key() != Qt::Key_Return || key->modifiers() != Qt::NoModifier)
             return false;
         QKeyEvent space(event->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), key->isAutoRepeat());

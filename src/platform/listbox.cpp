@@ -1,6 +1,7 @@
 // Corvanthelix - a multi-column list with clickable headings.
 #include "platform/listbox.h"
 
+#include "platform/announce.h"
 #include "platform/displaytext.h"
 
 #include <QAccessible>
@@ -81,7 +82,11 @@ protected:
 
 } // namespace
 
-void InstallListBoxAccessibility(); // in listboxaccessible.cpp
+// In listboxaccessible.cpp:
+void InstallListBoxAccessibility();
+// Moves the accessible cells of a row that moved, so that what assistive
+// technology holds of it follows it.
+void MoveAccessibleRow(ListBox *list, int from, int to);
 
 ListBox::ListBox(QWidget *parent)
     : QAbstractItemView(parent)
@@ -127,9 +132,21 @@ void ListBox::setModel(QAbstractItemModel *model)
     m_header->setModel(model);
     QAbstractItemView::setModel(model);
     // The scroll bar follows the number of rows.
-    if (model)
-        for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-            connect(model, changed, this, &ListBox::scheduleDelayedItemsLayout);
+    if (!model)
+        return;
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model, changed, this, &ListBox::scheduleDelayedItemsLayout);
+    // A sort moves the current row: what a screen reader holds of it moves
+    // with it, so it need not be told of the row again, after the news.
+    connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] {
+        m_quiet = true;
+        m_movingFrom = currentIndex().row();
+    });
+    connect(model, &QAbstractItemModel::layoutChanged, this, [this] {
+        m_quiet = false;
+        if (m_movingFrom >= 0 && currentIndex().isValid() && currentIndex().row() != m_movingFrom)
+            MoveAccessibleRow(this, m_movingFrom, currentIndex().row());
+    });
 }
 
 void ListBox::setSelectionModel(QItemSelectionModel *selectionModel)
@@ -249,12 +266,26 @@ void ListBox::tellCurrent()
 
 void ListBox::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    tellCurrent();
+    if (!m_quiet)
+        tellCurrent();
     QAbstractItemView::currentChanged(current, previous);
+}
+
+void ListBox::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
+{
+    // The row that moves up into the current one's place is told after the
+    // news of the removal, not before it: the cell a screen reader holds
+    // shows it already.
+    m_quiet = true;
+    QAbstractItemView::rowsAboutToBeRemoved(parent, start, end);
+    m_quiet = false;
 }
 
 void ListBox::focusInEvent(QFocusEvent *event)
 {
+    // A table emptied and filled again has a current row once more.
+    if (!currentIndex().isValid() && model() && model()->rowCount() > 0)
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
     QAbstractItemView::focusInEvent(event);
     // Qt tells of the list's own focus after this: the current row's comes after that.
     QMetaObject::invokeMethod(this, &ListBox::tellCurrent, Qt::QueuedConnection);
@@ -295,6 +326,15 @@ void ListBox::keyPressEvent(QKeyEvent *event)
     if (event->modifiers() == Qt::ControlModifier && event->key() >= Qt::Key_1 && event->key() <= Qt::Key_9)
         return clickHeading(event->key() - Qt::Key_1);
     QAbstractItemView::keyPressEvent(event);
+    // A key that cannot move on says why, rather than nothing.
+    if (currentIndex() == current && event->modifiers() == Qt::NoModifier) {
+        if (!current.isValid() && (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up))
+            Announce(window(), tr("The table is empty."));
+        else if (event->key() == Qt::Key_Down)
+            Announce(window(), tr("Last row."));
+        else if (event->key() == Qt::Key_Up)
+            Announce(window(), tr("First row."));
+    }
 }
 
 void ListBox::mousePressEvent(QMouseEvent *event)

@@ -76,6 +76,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override { mousePressEvent(event); }
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -98,4 +99,6 @@ private:
     QPersistentModelIndex m_hover;
     QPersistentModelIndex m_searchFrom; // where typing last began to look
     QList<int> m_percents;
+    bool m_quiet = false;   // while rows are removed or moved: the current row is told later, if at all
+    int m_movingFrom = -1;  // the current row's place before a sort
 };

@@ -37,21 +37,17 @@ public:
 
     QString text(QAccessible::Text type) const override
     {
-        if (!isValid() || (type != QAccessible::Name && type != QAccessible::Description))
+        if (!isValid() || type != QAccessible::Name)
             return {};
         const QAbstractItemModel *model = m_list->model();
         if (heading())
             return type == QAccessible::Name ? model->headerData(m_column, Qt::Horizontal).toString() : QString();
         if (type == QAccessible::Name)
             return model->index(m_row, m_column).data(Qt::AccessibleTextRole).toString();
-        // The rest of the row, under its headings, for a screen reader that
-        // reads one cell where the player asks where they are.
-        QStringList others;
-        for (int column = 0; column < model->columnCount(); ++column)
-            if (column != m_column)
-                others << model->headerData(column, Qt::Horizontal).toString() + QLatin1Char(' ')
-                              + model->index(m_row, column).data(Qt::AccessibleTextRole).toString();
-        return others.join(QStringLiteral(", "));
+        // A screen reader reads the whole row as a cell takes the focus, and
+        // the column's heading where the player asks where they are: the
+        // cell need not describe the rest of its row again.
+        return {};
     }
 
     QRect rect() const override
@@ -98,6 +94,7 @@ public:
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return m_column; }
     int rowIndex() const override { return m_row; }
+    void moveTo(int row) { m_row = row; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface *table() const override { return parent(); }
@@ -246,8 +243,39 @@ public:
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
 
-    // Rows come and go and move; the headings stay.
-    void modelChange(QAccessibleTableModelChangeEvent *) override { forgetCells(columnCount()); }
+    // A cell is a place in the table, read live: when rows come and go, the
+    // places past the end go, and the others show what moved into them.
+    void modelChange(QAccessibleTableModelChangeEvent *) override
+    {
+        forgetCells(ListBox::AccessibleChild(rowCount(), 0, columnCount()));
+    }
+
+    // The table is empty: said where the player asks what it holds.
+    QString text(QAccessible::Text type) const override
+    {
+        if (type == QAccessible::Description && rowCount() == 0)
+            return QCoreApplication::translate("ListBox", "The table is empty.");
+        return QAccessibleWidget::text(type);
+    }
+
+    // The cells of a row that moved from one place to another take its place,
+    // and those at that place take the one it left.
+    void moveRow(int from, int to)
+    {
+        for (int column = 0; column < columnCount(); ++column) {
+            const int a = ListBox::AccessibleChild(from, column, columnCount());
+            const int b = ListBox::AccessibleChild(to, column, columnCount());
+            const QAccessible::Id first = m_cells.take(a), second = m_cells.take(b);
+            if (first) {
+                static_cast<CellAccessible *>(QAccessible::accessibleInterface(first))->moveTo(to);
+                m_cells.insert(b, first);
+            }
+            if (second) {
+                static_cast<CellAccessible *>(QAccessible::accessibleInterface(second))->moveTo(from);
+                m_cells.insert(a, second);
+            }
+        }
+    }
 
 private:
     // Forgets the cells from that child index on.
@@ -282,6 +310,14 @@ QAccessibleInterface *listBoxFactory(const QString &className, QObject *object)
 }
 
 } // namespace
+
+void MoveAccessibleRow(ListBox *list, int from, int to)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (auto *table = dynamic_cast<ListBoxAccessible *>(QAccessible::queryAccessibleInterface(list)))
+        table->moveRow(from, to);
+}
 
 void InstallListBoxAccessibility()
 {

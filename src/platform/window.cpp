@@ -74,6 +74,20 @@ void Window::createControls(std::span<const ControlRow> table)
                     static_cast<QLabel *>(m_made[i])->setBuddy(static_cast<QWidget *>(m_made[buddy]));
 }
 
+void Window::tellOnOpen(const QString &text)
+{
+    if (!ReadsOnOpen(this)) {
+        m_toldOnOpen = text;
+        return;
+    }
+    QLabel *last = nullptr;
+    for (QObject *made : m_made)
+        if (auto *label = qobject_cast<QLabel *>(made))
+            last = label;
+    Q_ASSERT_X(last, "Window::tellOnOpen", "a window read as it opens has a label");
+    last->setAccessibleName(last->text() + QLatin1Char(' ') + text);
+}
+
 void Window::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);

@@ -18,12 +18,14 @@ public:
 
     // The area the layout coordinates refer to, below the menu bar.
     QWidget *content() const { return m_content; }
-    // Tells assistive technology the text each time the window opens, once it
-    // is active: its keys, which a sighted player finds by looking.
-    void tellOnOpen(const QString &text) { m_toldOnOpen = text; }
-
     // Creates the table's controls in order.
     void createControls(std::span<const ControlRow> table);
+    // Tells assistive technology the text each time the window opens, once it
+    // is active: its keys, which a sighted player finds by looking. A window
+    // read whole as it opens (ReadOnOpen) reads them after its last label's
+    // text, as part of it: a notice from inside it would have a screen reader
+    // read the whole window again. Call it once that text is set.
+    void tellOnOpen(const QString &text);
     // The control the table made with that id; asserts that it has that type.
     template <typename T> T *created(int id) const
     {

@@ -63,14 +63,23 @@ QString sumText(qint32 sum)
 
 } // namespace
 
+Sums SumsOf(const Board &board)
+{
+    Sums sums;
+    for (size_t i = 0; i < Lines().size(); ++i) {
+        qint32 sum = 0;
+        for (int well : Lines()[i].wells)
+            sum += board.picture(well)->verticalResolution();
+        sums[i] = sumText(sum - 3 * 70);
+    }
+    return sums;
+}
+
 void RefreshLineSums(Board &board)
 {
-    for (const Line &line : Lines()) {
-        qint32 sum = 0;
-        for (int well : line.wells)
-            sum += board.picture(well)->verticalResolution();
-        board.setText(line.sum, sumText(sum - 3 * 70));
-    }
+    const Sums sums = SumsOf(board);
+    for (size_t i = 0; i < Lines().size(); ++i)
+        board.setText(Lines()[i].sum, sums[i]);
 }
 
 Sums SumsShown(const Board &board)

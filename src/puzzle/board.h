@@ -63,11 +63,13 @@ const Picture *TilePicture(qint32 n);
 // Lays the tile of hidden number n in the well; any other n lays nothing.
 void LayTile(Board &board, int well, qint32 n);
 
+// The texts of the eight sums, in the order the lines are refreshed.
+using Sums = std::array<QString, 8>;
+// The sums the wells give now, whatever the blue labels show.
+Sums SumsOf(const Board &board);
 // Rewrites all eight blue sums from the wells, every label every time.
 void RefreshLineSums(Board &board);
-
-// The blue sums as they stand, in the order the lines are refreshed.
-using Sums = std::array<QString, 8>;
+// The blue sums as they stand.
 Sums SumsShown(const Board &board);
 // Whether the line's blue sum shows its target, compared as texts.
 bool ShowsTarget(const Board &board, const Line &line);

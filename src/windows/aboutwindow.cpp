@@ -38,7 +38,7 @@ AboutWindow::AboutWindow()
     createControls(Controls);
     // Escape closes it, as its close button does, for a player without a mouse.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
-    tellOnOpen(tr("Escape closes it."));
     SetControlText(created<QWidget>(Text),
                    QStringLiteral("Corvanthelix\n\n" CORVANTHELIX_VERSION "\n\n\n") + tr("A hidden-number puzzle, made with Qt."));
+    tellOnOpen(tr("Escape closes it."));
 }

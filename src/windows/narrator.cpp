@@ -33,10 +33,9 @@ QString spokenName(const Line &line)
 
 // The lines the filter takes (by their index in Lines()), rows top to
 // bottom, columns left to right, then the falling and the rising diagonal,
-// each sum beside its target, or, where it is short, saying that the line
-// matches. Read from the sums on screen, so empty before the watch's first
-// tick, as they are.
-template <typename Filter> QString spoken(const Board &board, Filter takes, bool brief = false)
+// each sum beside its target: "top row 13 of 6, left column 22 of 12".
+// Empty while the sums are, before the watch's first tick.
+template <typename Filter> QString spoken(const Sums &sums, Filter takes)
 {
     static constexpr int order[] = {0, 1, 2, 5, 4, 3, 7, 6};
     QStringList parts;
@@ -44,15 +43,10 @@ template <typename Filter> QString spoken(const Board &board, Filter takes, bool
         const Line &line = Lines()[index];
         if (!takes(index, line))
             continue;
-        const QString sum = board.text(line.sum), name = spokenName(line);
-        if (sum.isEmpty())
+        if (sums[size_t(index)].isEmpty())
             return {};
-        if (brief && ShowsTarget(board, line))
-            //: A line whose sum is the one it asks for: "middle column matches"
-            parts << QCoreApplication::translate("Line", "%1 matches").arg(name);
-        else
-            //: A line's name, its sum as it stands and the sum it asks for: "top row 13 of 6"
-            parts << QCoreApplication::translate("Line", "%1 %2 of %3").arg(name, sum, QString::number(line.target));
+        //: A line's name, its sum as it stands and the sum it asks for: "top row 13 of 6"
+        parts << QCoreApplication::translate("Line", "%1 %2 of %3").arg(spokenName(line), sums[size_t(index)], QString::number(line.target));
     }
     return parts.join(QStringLiteral(", "));
 }
@@ -60,17 +54,6 @@ template <typename Filter> QString spoken(const Board &board, Filter takes, bool
 bool passesThrough(const Line &line, int well)
 {
     return std::find(line.wells.begin(), line.wells.end(), well) != line.wells.end();
-}
-
-// "top row 13 of 6, left column 22 of 12, falling diagonal 18 of 15": the lines through a well.
-QString linesThrough(const Board &board, int well)
-{
-    return spoken(board, [well](int, const Line &line) { return passesThrough(line, well); });
-}
-
-QString allLines(const Board &board)
-{
-    return spoken(board, [](int, const Line &) { return true; });
 }
 
 } // namespace
@@ -83,6 +66,9 @@ Narrator::Narrator(QWidget *window, const Board &board, const std::array<ImageWe
     , m_nameField(nameField)
     , m_table(table)
 {
+    // The blue sums are blank until the watch's first tick, but a tile that
+    // has the focus before then is heard with its lines: they are known.
+    describeTiles(SumsOf(m_board), {});
 }
 
 void Narrator::clicked(ClickResult result, const Selection &selection)
@@ -92,7 +78,7 @@ void Narrator::clicked(ClickResult result, const Selection &selection)
         m_picked = picked;
         for (int well = 1; well <= 9; ++well)
             m_wells[well - 1]->setChecked(well == m_picked);
-        describeTiles({});
+        describeTiles(m_sums, {});
     }
     if (result == ClickResult::Picked)
         Announce(m_window, tr("Picked row %1, column %2.").arg((picked - 1) / 3 + 1).arg((picked - 1) % 3 + 1));
@@ -115,24 +101,25 @@ void Narrator::ticked(const Tick &tick)
                 focused = well;
 #endif
         // The lines the last moves changed, but for those through the focused tile.
-        const QString changed = spoken(
-            m_board, [&](int index, const Line &line) { return tick.changed[size_t(index)] && !passesThrough(line, focused); },
-            true);
+        const QString changed = spoken(SumsShown(m_board), [&](int index, const Line &line) {
+            return tick.changed[size_t(index)] && !passesThrough(line, focused);
+        });
         news = tr("%n steps.", nullptr, int(Val(steps))) + QLatin1Char(' ')
                + (changed.isEmpty() ? QString() : changed + QStringLiteral(". "))
                + tr("%n of 8 lines match.", nullptr, LinesMatching(m_board));
     }
     m_describedSteps = steps;
-    describeTiles(news);
+    describeTiles(SumsShown(m_board), news);
 }
 
-void Narrator::describeTiles(const QString &news)
+void Narrator::describeTiles(const Sums &sums, const QString &news)
 {
     // Each tile describes its pick and its lines, read with it and on Where
     // Am I (a screen reader does not say "checked" of a button); the focused
     // one tells what just happened.
+    m_sums = sums;
     for (int well = 1; well <= 9; ++well) {
-        const QString lines = linesThrough(m_board, well);
+        const QString lines = spoken(sums, [well](int, const Line &line) { return passesThrough(line, well); });
         Describe(m_wells[well - 1], well == m_picked ? tr("Picked.") + QLatin1Char(' ') + lines : lines, news);
     }
 }
@@ -145,17 +132,17 @@ void Narrator::solved()
     // happened and what is next.
     m_nameField->setAccessibleDescription(tr("Solved in %n steps.", nullptr, int(Val(m_board.text(Control::StepCounter))))
                                           + QLatin1Char(' ') + tr("New Game can be pressed again."));
-    describeTiles({});
+    describeTiles(m_sums, {});
 }
 
 void Narrator::dealt()
 {
     m_picked = 0;
-    // The old lines would be heard with the focus; the new ones come at the tick.
-    for (ImageWell *tile : m_wells) {
+    for (ImageWell *tile : m_wells)
         tile->setChecked(false);
-        tile->setAccessibleDescription(QString());
-    }
+    // The tiles tell the new board's lines at once, though the blue sums
+    // show the old ones until the next tick, which tells the news.
+    describeTiles(SumsOf(m_board), {});
     m_news = tr("New board dealt. New Game comes back once it is solved.");
     m_nameField->setAccessibleDescription(QString());
 }
@@ -175,25 +162,30 @@ QString Narrator::rowText(int row) const
 QString Narrator::currentRow() const
 {
     const QModelIndex current = m_table->currentIndex();
-    m_table->tellCurrent();
     return current.isValid() ? tr("Now at %1.").arg(rowText(current.row())) : tr("The table is empty.");
 }
 
 void Narrator::sorted(int column, Qt::SortOrder order)
 {
+    // The news alone: what a screen reader holds of the current row moved
+    // with it.
     const QString heading = m_table->model()->headerData(column, Qt::Horizontal).toString();
     const QString sorted = order == Qt::AscendingOrder ? tr("Sorted by %1, ascending.").arg(heading)
                                                        : tr("Sorted by %1, descending.").arg(heading);
     Announce(m_window, m_table->currentIndex().isValid() ? sorted + QLatin1Char(' ') + currentRow() : sorted);
 }
 
-void Narrator::removed(const QString &row)
+void Narrator::removed(const QString &row, int at)
 {
     Announce(m_window, tr("Removed %1.").arg(row) + QLatin1Char(' ') + currentRow());
+    // The next row moved up into the place a screen reader holds; only when
+    // the last row went is the current one elsewhere, and told of after the news.
+    if (m_table->currentIndex().isValid() && m_table->currentIndex().row() != at)
+        m_table->tellCurrent();
 }
 
 void Narrator::readBoard()
 {
     if (qobject_cast<ImageWell *>(QApplication::focusWidget()))
-        Announce(m_window, allLines(m_board));
+        Announce(m_window, spoken(SumsShown(m_board), [](int, const Line &) { return true; }));
 }

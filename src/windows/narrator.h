@@ -36,17 +36,18 @@ public:
     void dealt();
     void entered(int row);
     void sorted(int column, Qt::SortOrder order);
-    // A row is about to go; after it has, removed() says so with what is current now.
+    // A row is about to go; after it has, removed() says so, news first, with
+    // what is current now.
     QString rowText(int row) const;
-    void removed(const QString &row);
+    void removed(const QString &row, int at);
     // S on a tile: every sum beside its target.
     void readBoard();
 
 private:
-    // Sets each tile's description, its pick and its lines, and lets the
-    // focused one tell the news.
-    void describeTiles(const QString &news);
-    // The current row, in speech and to the accessible focus.
+    // Sets each tile's description, its pick and its lines by the sums, and
+    // lets the focused one tell the news.
+    void describeTiles(const Sums &sums, const QString &news);
+    // "Now at Ann, 7.", or that the table is empty.
     QString currentRow() const;
 
     QWidget *m_window;
@@ -54,6 +55,7 @@ private:
     std::array<ImageWell *, 9> m_wells;
     QLineEdit *m_nameField;
     ListBox *m_table;
+    Sums m_sums;                                    // the tiles' lines are told by
     QString m_news;                                 // told at the next tick
     QString m_describedSteps = QStringLiteral("0"); // the steps the tiles last told of
     int m_picked = 0;                               // the well picked first, or 0

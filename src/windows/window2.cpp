@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
@@ -73,8 +74,10 @@ Window2::Window2()
     ReadOnOpen(this);
     createControls(Controls);
     connect(created<QPushButton>(BackButton), &QPushButton::clicked, this, &Window2::PushButton1_Action);
-    // The text speaks of clicks alone.
+    // The text speaks of clicks alone. "(1 ... 9)" would be read out as dots.
     tellOnOpen(tr("Return or Escape goes back."));
+    auto *first = findChild<QLabel *>(QStringLiteral("StaticText1"));
+    first->setAccessibleName(first->text().replace(QStringLiteral("(1 ... 9)"), tr("(1 to 9)")));
     // The pictures' words in the player's language, drawn now; in English,
     // the pictures as the game was made with them.
     if (const PictureWords words = TranslatedWords(); !(words == EnglishWords())) {

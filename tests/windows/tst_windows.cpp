@@ -352,6 +352,9 @@ private slots:
         auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
             QTest::keyClick(QApplication::focusWidget(), key, modifiers);
         };
+        // The tile that has the focus is heard with its lines, though the
+        // sums show only at the first tick.
+        QCOMPARE(well(window, 1)->accessibleDescription(), QStringLiteral("top row 13 of 6, left column 22 of 12, falling diagonal 18 of 15"));
         QTRY_VERIFY(heard.any()); // as the window opens
         QCOMPARE(heard.take(), QStringList{"Keys: Space picks and swaps, the arrows move, S reads all sums, Ctrl+1 and Ctrl+2 sort, Delete removes."});
         window.Timer1_Action();
@@ -402,6 +405,14 @@ private slots:
         key(Qt::Key_Delete);
         QCOMPARE(heard.take(), QStringList{"Removed Ann, 7. Now at Max, 7."});
         QCOMPARE(scores(window).rowCount(), 2);
+        key(Qt::Key_Down); // Max is the last row
+        QCOMPARE(heard.take(), QStringList{"Last row."});
+        key(Qt::Key_Delete), key(Qt::Key_Delete);
+        QCOMPARE(heard.take(), (QStringList{"Removed Max, 7. Now at Bob, 12.", "Removed Bob, 12. The table is empty."}));
+        // Emptied and filled again, the table has a current row as it takes the focus.
+        key(Qt::Key_Tab), key(Qt::Key_Tab), key(Qt::Key_Return);
+        key(Qt::Key_Tab, Qt::ShiftModifier), key(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(window.control<ListBox>(Control::ScoreTable)->currentIndex().row(), 0);
 
         // F10 opens the File menu on its first item.
         key(Qt::Key_F10);
@@ -411,17 +422,34 @@ private slots:
         menu->close();
     }
 
+    void theInstructionsAreReadOnceWithTheirKeys()
+    {
+        // A screen reader reads the window as it opens, the keys last, and
+        // nothing is announced from inside it, which would have it read the
+        // window again; "(1 ... 9)" is read as "1 to 9".
+        Window2 instructions;
+        Heard heard(&instructions);
+        instructions.show();
+        QVERIFY(QTest::qWaitForWindowActive(&instructions));
+        QTest::qWait(400);
+        QCOMPARE(heard.take(), QStringList());
+        const auto labels = instructions.content()->findChildren<QLabel *>();
+        QVERIFY(labels.constFirst()->accessibleName().startsWith(QStringLiteral("Each blue tile has a number (1 to 9) associated")));
+        QVERIFY(labels.constLast()->accessibleName().endsWith(QStringLiteral("reverse the order. Return or Escape goes back.")));
+    }
+
     void theInstructionsGoBackByKey()
     {
-        // Return, the keypad's Enter (where no screen reader takes it for
-        // itself) and Escape go back.
+        // Return and Escape go back; the keypad's Enter is a screen reader's
+        // Where Am I, and never presses Back, even when it reaches the game.
         Window1 &main = *Window1::instance();
-        for (auto [key, modifier] : {std::pair(Qt::Key_Return, Qt::NoModifier), {Qt::Key_Enter, Qt::KeypadModifier},
-                                     {Qt::Key_Escape, Qt::NoModifier}}) {
+        for (Qt::Key back : {Qt::Key_Return, Qt::Key_Escape}) {
             main.PushButton1_Action();
             Window2 *instructions = Window2::instance();
             QVERIFY(QTest::qWaitForWindowActive(instructions));
-            QTest::keyClick(QApplication::focusWidget(), key, modifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+            QVERIFY(instructions->isVisible());
+            QTest::keyClick(QApplication::focusWidget(), back);
             QVERIFY(!instructions->isVisible() && main.isVisible());
         }
     }

@@ -411,8 +411,16 @@ private slots:
         QCOMPARE(heard.take(), (QStringList{"Removed Max, 7. Now at Bob, 12.", "Removed Bob, 12. The table is empty."}));
         // Emptied and filled again, the table has a current row as it takes the focus.
         key(Qt::Key_Tab), key(Qt::Key_Tab), key(Qt::Key_Return);
+        QCOMPARE(heard.take(), QStringList{"Score entered: Max with 7 steps."});
         key(Qt::Key_Tab, Qt::ShiftModifier), key(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(window.control<ListBox>(Control::ScoreTable)->currentIndex().row(), 0);
+
+        // Return on New Game deals, back on the board, and says so at the tick.
+        key(Qt::Key_Tab, Qt::ShiftModifier), key(Qt::Key_Return);
+        const auto *tile = qobject_cast<ImageWell *>(QApplication::focusWidget());
+        QVERIFY(tile && tile->showsFocusFrame());
+        window.Timer1_Action();
+        QCOMPARE(heard.take(), QStringList{"New board dealt. New Game comes back once it is solved."});
 
         // F10 opens the File menu on its first item.
         key(Qt::Key_F10);
@@ -526,11 +534,6 @@ private slots:
         // Solved, a keyboard player is taken to the name field; Tab goes round from there.
         QCOMPARE(chain, (QStringList{"EditField1", "ImageWell2", "PushButton1", "PushButton2", "ListBox1", "PushButton3",
                                      "EditField1"}));
-        auto *list = window.control<ListBox>(Control::ScoreTable);
-        list->setFocus();
-        QTest::keyClick(list, Qt::Key_Tab, Qt::ShiftModifier); // to New Game, which Return presses
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(QApplication::focusWidget(), tile); // back on the board
         // Hidden for the instructions and shown again, the window still shows where the focus is.
         window.hide();
         window.show();

@@ -70,15 +70,12 @@ def main():
     press(tiles[0])
     check("the first pick is checked", wait(lambda: tiles[0].getState().contains(pyatspi.STATE_CHECKED)))
     press(tiles[1])
-    check("after a swap, a tile describes its lines",
-          wait(lambda: tiles[0].description == "top row 13 of 6, left column 14 of 12, falling diagonal 10 of 15"))
     for first, second in ((2, 6), (4, 5), (5, 9), (6, 7), (7, 9)):
         press(tiles[first - 1])
         press(tiles[second - 1])
-    check("the sums follow: 'Top row sum, 6'", wait(label(frame, "Top row sum, 6")))
     table = lambda: find(frame, pyatspi.ROLE_TABLE, "Score table")
-    # The top row matches two swaps before the solve: the table opens with it.
     check("the solve opens the score table", wait(lambda: table().getState().contains(pyatspi.STATE_ENABLED), 10))
+    check("and the sums follow: 'Top row sum, 6'", label(frame, "Top row sum, 6")())
     heading = lambda text: find(table(), pyatspi.ROLE_TABLE_COLUMN_HEADER, text)
     first = lambda column: table().queryTable().getAccessibleAt(0, column).name
     check("the headings have a sort action", all("Sort" in action_names(heading(h)) for h in ("Name", "Score")))

@@ -136,6 +136,12 @@ void ListBox::setModel(QAbstractItemModel *model)
         return;
     for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(model, changed, this, &ListBox::scheduleDelayedItemsLayout);
+    // The current place now shows another row: new to a screen reader that
+    // keeps what it read, though nothing is said of it.
+    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] {
+        for (int column = 0; currentIndex().isValid() && column < this->model()->columnCount(); ++column)
+            tellCell(QAccessible::ObjectCreated, currentIndex().siblingAtColumn(column));
+    });
     // A sort moves the current row: what a screen reader holds of it moves
     // with it, so it need not be told of the row again, after the news.
     connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] {
@@ -273,6 +279,12 @@ void ListBox::currentChanged(const QModelIndex &current, const QModelIndex &prev
 
 void ListBox::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
+    // The rows after them move up, so the places that go are the last ones:
+    // a screen reader that keeps what it read of the table forgets it.
+    const int rows = model()->rowCount(parent), columns = model()->columnCount(parent);
+    for (int row = rows - (end - start + 1); QAccessible::isActive() && row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            tellCell(QAccessible::ObjectDestroyed, model()->index(row, column, parent));
     // The row that moves up into the current one's place is told after the
     // news of the removal, not before it: the cell a screen reader holds
     // shows it already.

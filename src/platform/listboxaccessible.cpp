@@ -70,7 +70,9 @@ public:
         if (heading() || state.invisible)
             return state;
         const QModelIndex index = m_list->model()->index(m_row, m_column);
-        state.selectable = state.focusable = true;
+        // Selectable only by moving to a row: a screen reader need not say
+        // "not selected" of every cell it reads.
+        state.focusable = true;
         state.selected = isSelected();
         state.focused = m_list->hasFocus() && m_list->currentIndex() == index;
         return state;

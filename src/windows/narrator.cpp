@@ -175,13 +175,10 @@ void Narrator::sorted(int column, Qt::SortOrder order)
     Announce(m_window, m_table->currentIndex().isValid() ? sorted + QLatin1Char(' ') + currentRow() : sorted);
 }
 
-void Narrator::removed(const QString &row, int at)
+void Narrator::removed(const QString &row)
 {
+    // The news alone: the row now current is the one a screen reader holds.
     Announce(m_window, tr("Removed %1.").arg(row) + QLatin1Char(' ') + currentRow());
-    // The next row moved up into the place a screen reader holds; only when
-    // the last row went is the current one elsewhere, and told of after the news.
-    if (m_table->currentIndex().isValid() && m_table->currentIndex().row() != at)
-        m_table->tellCurrent();
 }
 
 void Narrator::readBoard()

@@ -39,7 +39,7 @@ public:
     // A row is about to go; after it has, removed() says so, news first, with
     // what is current now.
     QString rowText(int row) const;
-    void removed(const QString &row, int at);
+    void removed(const QString &row);
     // S on a tile: every sum beside its target.
     void readBoard();
 

@@ -199,7 +199,7 @@ void Window1::ListBox1_CellClick(int row, int, int, int)
 {
     const QString removed = m_narrator->rowText(row);
     if (m_scores.table().removeRow(row))
-        m_narrator->removed(removed, row);
+        m_narrator->removed(removed);
 }
 
 void Window1::PushButton3_Action()

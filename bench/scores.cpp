@@ -120,7 +120,7 @@ Timed timeAction(ScoreKeeper &scores, const std::function<void()> &action, QWidg
     call.start();
     action();
     const double callMs = call.nsecsElapsed() / 1e6;
-    const Waited waited = waitFor([&] { return !scores.table().busy(); });
+    const Waited waited = waitFor([&] { return !scores.job().busy(); });
     QElapsedTimer paint;
     paint.start();
     repaint->repaint();

@@ -325,6 +325,16 @@ Die Datei bleibt, wie sie ist.
 Datei: %1
 Grund: %2</translation>
     </message>
+    <message>
+        <source>Your score was saved, but the score file is too large to be read, so the table will start without it next time.
+
+File: %1
+Reason: %2</source>
+        <translation>Dein Ergebnis wurde gespeichert, aber die Ergebnisdatei ist zu groß, um gelesen zu werden, daher fehlt es beim nächsten Mal in der Tabelle.
+
+Datei: %1
+Grund: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScoreKeeper</name>
@@ -351,6 +361,10 @@ Grund: %2</translation>
     <message>
         <source>Score not saved</source>
         <translation>Ergebnis nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Score not read back</source>
+        <translation>Ergebnis nicht wieder lesbar</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,16 @@ El archivo queda como está.
 Archivo: %1
 Motivo: %2</translation>
     </message>
+    <message>
+        <source>Your score was saved, but the score file is too large to be read, so the table will start without it next time.
+
+File: %1
+Reason: %2</source>
+        <translation>Tu puntuación se ha guardado, pero el archivo de puntuaciones es demasiado grande para leerlo, así que la próxima vez no estará en la tabla.
+
+Archivo: %1
+Motivo: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScoreKeeper</name>
@@ -351,6 +361,10 @@ Motivo: %2</translation>
     <message>
         <source>Score not saved</source>
         <translation>Puntuación no guardada</translation>
+    </message>
+    <message>
+        <source>Score not read back</source>
+        <translation>Puntuación no releída</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,16 @@ Le fichier reste tel quel.
 Fichier : %1
 Raison : %2</translation>
     </message>
+    <message>
+        <source>Your score was saved, but the score file is too large to be read, so the table will start without it next time.
+
+File: %1
+Reason: %2</source>
+        <translation>Votre score a été enregistré, mais le fichier des scores est trop grand pour être lu ; il ne sera plus dans le tableau la prochaine fois.
+
+Fichier : %1
+Raison : %2</translation>
+    </message>
 </context>
 <context>
     <name>ScoreKeeper</name>
@@ -351,6 +361,10 @@ Raison : %2</translation>
     <message>
         <source>Score not saved</source>
         <translation>Score non enregistré</translation>
+    </message>
+    <message>
+        <source>Score not read back</source>
+        <translation>Score non relu</translation>
     </message>
 </context>
 <context>

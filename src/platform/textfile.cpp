@@ -175,7 +175,7 @@ AppendResult AppendToFile(const QString &path, const std::function<QByteArray(ch
         return {false, systemReason(errno)};
     if (created)
         syncFolder(parentOf(name));
-    return {true, {}};
+    return {true, {}, before + written};
 }
 
 OpenedFile::OpenedFile(const QString &path)
@@ -185,8 +185,16 @@ OpenedFile::OpenedFile(const QString &path)
     // Non-blocking, so that a FIFO in the file's place cannot hang the opening.
     FileDescriptor file(openFile(QFile::encodeName(path), O_RDONLY | O_NONBLOCK));
     struct stat status;
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+        // No file at all is no problem: the first score makes it.
+        if (errno != ENOENT)
+            m_problem = systemReason(errno);
         return;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        m_problem = QCoreApplication::translate("TextFile", "it is not a regular file");
+        return;
+    }
     m_size = m_left = status.st_size;
     m_fd = file.release();
 }

@@ -14,6 +14,7 @@ struct AppendResult
 {
     bool stored = false;
     QString reason; // the system's reason when not stored
+    qint64 size = 0; // the file's, once stored
 };
 
 // Appends to the end of the file, creating the folders above it (private to
@@ -31,6 +32,7 @@ AppendResult AppendToFile(const QString &path, const std::function<QByteArray(ch
 // save, by renaming) cannot mix in, nor can bytes appended since. A missing
 // file, or anything in its place that is not a regular file, opens as no
 // file; a FIFO cannot hang the opening. Nothing is ever created.
+// problem() says why a file that is there could not be opened.
 class OpenedFile
 {
 public:
@@ -41,6 +43,8 @@ public:
 
     bool isOpen() const { return m_fd >= 0; }
     qint64 size() const { return m_size; }
+    // Empty when open or missing; otherwise the system's reason.
+    const QString &problem() const { return m_problem; }
     // Reads on from where the last read ended; the number of bytes read, 0
     // at the end, -1 on an error.
     qint64 read(char *into, qint64 most);
@@ -49,4 +53,5 @@ private:
     int m_fd = -1;
     qint64 m_size = 0;
     qint64 m_left = 0;
+    QString m_problem;
 };

@@ -2,18 +2,15 @@
 #include "scores/scorefilereader.h"
 
 #include "scores/scorefile.h"
+#include "scores/scorework.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
 constexpr size_t MaxLineBytes = size_t(1) << 20;
-// A score file is a few bytes a game; a file far beyond what any player
-// could enter is not read at all, rather than letting it take all memory.
-constexpr qint64 MaxFileBytes = qint64(256) << 20;
 
 void report(QString *problem, const QString &why)
 {
@@ -21,31 +18,15 @@ void report(QString *problem, const QString &why)
         *problem = why;
 }
 
-bool stopped(const std::atomic_bool *stop)
-{
-    return stop && stop->load(std::memory_order_relaxed);
-}
-
-// The two sizes, with as many digits as it takes to tell them apart.
-QString tooLarge(qint64 size)
-{
-    const QLocale locale;
-    int precision = 2;
-    while (precision < 9 && locale.formattedDataSize(size, precision) == locale.formattedDataSize(MaxFileBytes, precision))
-        ++precision;
-    return QCoreApplication::translate("ScoreFile", "the file is %1, more than the %2 this game reads")
-        .arg(locale.formattedDataSize(size, precision), locale.formattedDataSize(MaxFileBytes, precision));
-}
-
 // Reads the whole file, block by block; false when stopped or cut short.
 bool readAll(OpenedFile &file, std::string &text, const std::atomic_bool *stop)
 {
     constexpr qint64 Block = qint64(1) << 20;
-    text.reserve(size_t(file.size()) + 1); // as ScoreRows::reserve asks: room to end a last line
+    text.reserve(size_t(file.size()));
     text.resize(size_t(file.size()));
     qint64 filled = 0;
     while (filled < file.size()) {
-        if (stopped(stop))
+        if (Stopped(stop))
             return false;
         const qint64 count = file.read(text.data() + filled, std::min(Block, file.size() - filled));
         if (count <= 0)
@@ -92,7 +73,7 @@ void splitLines(ScoreRows &rows, const std::atomic_bool *stop)
     const std::string_view text = buffer;
     LineEnds ends(text);
     for (size_t from = 0, next = 0, count = 0; from < text.size(); from = next, ++count) {
-        if (count % (1u << 20) == 0 && stopped(stop))
+        if (count % (1u << 20) == 0 && Stopped(stop))
             return;
         std::string_view line = text.substr(from, ends.find(from, &next) - from);
         // Only the file's first line may begin with a byte-order mark.
@@ -109,10 +90,13 @@ void splitLines(ScoreRows &rows, const std::atomic_bool *stop)
 ScoreRows ScoreFileReader::load(QString *problem, const std::atomic_bool *stop)
 {
     ScoreRows rows;
-    if (!m_file.isOpen())
+    if (!m_file.isOpen()) {
+        if (!m_file.problem().isEmpty())
+            report(problem, m_file.problem());
         return rows;
-    if (m_file.size() > MaxFileBytes) {
-        report(problem, tooLarge(m_file.size()));
+    }
+    if (ScoreFileTooLarge(m_file.size())) {
+        report(problem, TooLargeProblem(m_file.size()));
         return rows;
     }
     try {

@@ -21,8 +21,9 @@ public:
     // Every accepted line in file order, as finished rows. Takes "\n", "\r\n"
     // and a CR alone as line endings, skips a UTF-8 byte-order mark and any
     // line over 1 MiB, and reads a last line without a line ending. A file too
-    // large to read within a sensible memory budget gives no rows, and
-    // *problem says why; it stays empty for a missing or unreadable file.
+    // large to read within a sensible memory budget, or one that is there but
+    // cannot be read, gives no rows, and *problem says why; it stays empty
+    // for a missing file.
     // Once *stop is set, reading ends soon with what it has.
     ScoreRows load(QString *problem = nullptr, const std::atomic_bool *stop = nullptr);
 

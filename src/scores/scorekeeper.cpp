@@ -10,14 +10,17 @@
 ScoreKeeper::ScoreKeeper(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_table, &ScoreTable::notEnoughMemory, this, [this] {
+    auto refused = [this] {
         emit trouble(tr("Not enough memory"), tr("There is not enough memory to sort or search the score table, so it stays as it was."));
-    });
+    };
+    connect(&m_job, &ScoreJob::notEnoughMemory, this, refused);
+    connect(&m_table, &ScoreTable::notEnoughMemory, this, refused);
 }
 
 ScoreKeeper::~ScoreKeeper()
 {
-    // Quitting while a big file loads does not wait for the rest of it.
+    // Before the job and the table its results go to: quitting does not wait
+    // for the rest of a big file or a ranking, only for the scores entered.
     m_work.stop();
 }
 
@@ -26,10 +29,12 @@ void ScoreKeeper::load()
     QString problem;
     m_path = ScoreFilePath(ApplicationDataFolder(&problem));
     if (!problem.isEmpty())
-        emit trouble(tr("Scores not read"), NotLoadedMessage(m_path, problem));
+        return arrive(std::make_shared<ScoreRows>(), problem);
     auto file = std::make_shared<ScoreFileReader>(m_path);
-    if (file->size() <= (qint64(1) << 20))
-        return arrive(std::make_shared<ScoreRows>(file->load(&problem)), problem);
+    if (file->size() <= (qint64(1) << 20)) {
+        auto rows = std::make_shared<ScoreRows>(file->load(&problem));
+        return arrive(rows, problem);
+    }
     // Read beside the first paint; when the system allows no more threads,
     // here after all.
     m_loading = true;
@@ -46,27 +51,41 @@ void ScoreKeeper::arrive(const std::shared_ptr<const ScoreRows> &rows, QString p
     m_loading = false;
     if (!m_table.addFileRows(rows))
         problem = QCoreApplication::translate("ScoreFile", "there is not enough memory to read it");
+    else
+        m_job.fileRowsAdded();
     if (!problem.isEmpty())
         emit trouble(tr("Scores not read"), NotLoadedMessage(m_path, problem));
 }
 
-int ScoreKeeper::enter(const QString &typedName, const QString &score)
+void ScoreKeeper::enter(const QString &typedName, const QString &score)
 {
     const QString name = ScoreName(typedName);
     QString problem;
     const QString path = ScoreFilePath(ApplicationDataFolder(&problem));
-    const AppendResult result = problem.isEmpty() ? AppendScoreLine(path, ScoreLine(name, score)) : AppendResult{false, problem};
+    ++m_saving;
+    m_work.run(ScoreWork::Disk, [=, this](const std::atomic_bool &) {
+        const AppendResult result = problem.isEmpty() ? AppendScoreLine(path, ScoreLine(name, score)) : AppendResult{false, problem};
+        QMetaObject::invokeMethod(this, [=, this] { saved(name, score, path, result); }, Qt::QueuedConnection);
+    });
+}
+
+void ScoreKeeper::saved(const QString &name, const QString &score, const QString &path, const AppendResult &result)
+{
+    --m_saving;
     const int row = m_table.addRow(name, score);
     if (row < 0)
         emit trouble(tr("Score not shown"), tr("There is not enough memory to show your score in the table."));
     if (!result.stored)
         emit trouble(tr("Score not saved"), NotSavedMessage(path, result.reason));
-    return row;
+    else if (ScoreFileTooLarge(result.size))
+        emit trouble(tr("Score not read back"), NotReadBackMessage(path, result.size));
+    if (row >= 0)
+        emit entered(row);
 }
 
 void ScoreKeeper::settle()
 {
-    while (m_loading || m_table.busy()) {
+    while (m_loading || m_saving > 0 || m_job.busy()) {
         m_work.settle();
         QCoreApplication::sendPostedEvents();
     }

@@ -2,6 +2,7 @@
 #include "scores/scoreorder.h"
 
 #include "scores/scorenumber.h"
+#include "scores/scorework.h"
 
 #include <unicode/ucol.h>
 #include <algorithm>
@@ -12,14 +13,9 @@
 
 namespace {
 
-struct Stopped
+struct Interrupted
 {
 };
-
-bool stopped(const std::atomic_bool *stop)
-{
-    return stop && stop->load(std::memory_order_relaxed);
-}
 
 // ICU's collator, with the settings QCollator takes for the player's locale
 // ignoring case, so that names compare alike whether by their keys or one to
@@ -297,7 +293,7 @@ std::vector<quint32> RankNames(const ScoreRows &rows, const std::atomic_bool *st
     std::vector<quint32> ends(count); // key i is keys[ends[i - 1], ends[i])
     keys.reserve(count * 24);
     for (quint32 name = 0; name < count; ++name) {
-        if (name % 65536 == 0 && stopped(stop))
+        if (name % 65536 == 0 && Stopped(stop))
             return {};
         collator.appendKey(nameText(rows, name), keys);
         if (keys.size() > std::numeric_limits<quint32>::max())
@@ -314,11 +310,11 @@ std::vector<quint32> RankNames(const ScoreRows &rows, const std::atomic_bool *st
         // Millions of names take seconds to sort: quitting must not wait for it.
         size_t compared = 0;
         std::sort(byKey.begin(), byKey.end(), [&](quint32 a, quint32 b) {
-            if (++compared % (1u << 20) == 0 && stopped(stop))
-                throw Stopped();
+            if (++compared % (1u << 20) == 0 && Stopped(stop))
+                throw Interrupted();
             return key(a) < key(b);
         });
-    } catch (const Stopped &) {
+    } catch (const Interrupted &) {
         return {};
     }
     std::vector<quint32> rankOf(count);
@@ -343,7 +339,7 @@ qsizetype FindName(const TableRows &rows, size_t from, const QString &start, con
     // unit of it comes from at most four bytes.
     const size_t size = rows.size(), most = size_t(start.size()) * 4;
     for (size_t step = 0; step < size; ++step) {
-        if (step % (1u << 20) == 0 && stopped(stop))
+        if (step % (1u << 20) == 0 && Stopped(stop))
             return -1;
         const size_t position = (from + step) % size;
         const std::string_view name = rows.utf8(rows.idAt(position), ScoreRows::Name);

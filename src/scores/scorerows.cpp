@@ -1,6 +1,8 @@
 // Corvanthelix - the scores in memory, compactly.
 #include "scores/scorerows.h"
 
+#include "scores/scorefile.h"
+
 #include <QStringDecoder>
 #include <algorithm>
 #include <bit>
@@ -14,14 +16,11 @@ constexpr size_t LongestName = (size_t(1) << 20) - 1;
 // game writes is; NotSmall for any other text.
 quint32 smallValue(std::string_view text)
 {
-    if (text.empty() || text.size() > 4)
+    if (text.size() > 4 || !IsWholeNumber(text))
         return ScoreRows::NotSmall;
     quint32 value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return ScoreRows::NotSmall;
+    for (char c : text)
         value = value * 10 + quint32(c - '0');
-    }
     return std::min(value, ScoreRows::NotSmall);
 }
 
@@ -73,7 +72,7 @@ void ScoreRows::reserve(size_t rows, size_t bytes)
         if (container.capacity() < size)
             container.reserve(std::max(size, container.capacity() * 2));
     };
-    grow(m_text, m_text.size() + bytes + 1); // +1: a line end for a last line without one
+    grow(m_text, m_text.size() + bytes);
     grow(m_rows, m_rows.size() + rows);
     grow(m_firstRowOf, m_firstRowOf.size() + rows);
     grow(m_nameHashes, m_nameHashes.size() + rows);
@@ -92,15 +91,11 @@ void ScoreRows::push(size_t offset, std::string_view name, std::string_view scor
 
 void ScoreRows::append(std::string_view name, std::string_view score)
 {
+    Q_ASSERT_X(m_text.empty() || m_text.back() == '\n', "ScoreRows::append", "rows are read from a buffer or added, not both");
     name = name.substr(0, LongestName);
     reserve(1, name.size() + score.size() + 2);
-    // The last line ends first, so that the new text is not read as part of its score.
-    if (!m_text.empty() && m_text.back() != '\n')
-        m_text.push_back('\n');
     const size_t offset = m_text.size();
-    m_text.append(name);
-    m_text.push_back(',');
-    m_text.append(score);
+    WriteScoreLine(m_text, name, score);
     m_text.push_back('\n');
     push(offset, std::string_view(m_text).substr(offset, name.size()),
          std::string_view(m_text).substr(offset + name.size() + 1, score.size()));
@@ -127,9 +122,8 @@ std::string_view ScoreRows::utf8(quint32 id, int column) const
     const char *name = m_text.data() + row.offset;
     if (column == Name)
         return std::string_view(name, row.nameSize);
-    const char *score = name + row.nameSize + 1, *end = m_text.data() + m_text.size();
-    const char *stop = std::find_if(score, end, [](char c) { return c == ',' || c == '\n' || c == '\r'; });
-    return std::string_view(score, size_t(stop - score));
+    const std::string_view rest = std::string_view(m_text).substr(row.offset + row.nameSize + 1);
+    return rest.substr(0, ScoreFieldEnd(rest));
 }
 
 QLocale ScoreRows::SortLocale()

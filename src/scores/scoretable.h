@@ -2,26 +2,34 @@
 #pragma once
 
 #include "scores/scoreorder.h"
-#include "scores/scorework.h"
 
 #include <QAbstractTableModel>
-#include <deque>
 #include <memory>
+
+// What the table shows at one moment, for a sort or a search to read beside
+// the game: the parts that may change later are shared, never changed.
+struct ScoreSnapshot
+{
+    std::shared_ptr<const ScoreRows> file;
+    std::shared_ptr<const ScoreRows> added;
+    std::shared_ptr<const std::vector<quint32>> order; // null: the file's rows, then the added ones
+    std::shared_ptr<const std::vector<quint32>> fileNameRanks; // for a sort by name; filled by whoever sorts
+    quint64 revision = 0; // of the rows shown
+    TableRows rows() const { return {file.get(), added.get(), order.get(), fileNameRanks.get()}; }
+};
 
 // Rows stand in the order they were added until a heading sorts them; a row
 // added later goes to the end all the same. The file's rows, which may be
 // millions, never change once read: rows added or removed since, and the
-// order shown, are the table's own. A big table is sorted and searched on
-// the scores' threads: the game goes on meanwhile, and the table shows its
-// previous order until the new one is ready. An action that needs memory in
-// proportion to the table leaves the table as it was when there is none.
+// order shown, are the table's own. Sorting and searching are asked of
+// whoever listens (ScoreJob), which hands back what it found. An action that
+// needs memory in proportion to the table leaves the table as it was when
+// there is none.
 class ScoreTable : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    explicit ScoreTable(ScoreWork &work, QObject *parent = nullptr);
-    // Stops the work, whose jobs would otherwise hand their results to a table that is gone.
-    ~ScoreTable() override;
+    explicit ScoreTable(QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -29,9 +37,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
     bool removeRows(int row, int count, const QModelIndex &parent = {}) override;
+    // Asks for the sort; it shows once it is done, as showSorted.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
     // Typing in the list: the next name that starts with the text, whichever
-    // column is current. In a big table the answer comes later, as found().
+    // column is current. A table of more than atOnceLimit() rows asks for the
+    // search instead, and answers nothing now.
     QModelIndexList match(const QModelIndex &start, int role, const QVariant &value, int hits,
                           Qt::MatchFlags flags) const override;
 
@@ -39,8 +49,8 @@ public:
     // enough memory for it.
     int addRow(const QString &name, const QString &score);
     // The file's rows, finished: they go before all others (scores may have
-    // been entered while a big file loaded), in the order the table is sorted
-    // in, if it is. False when there is not enough memory for them.
+    // been entered while a big file loaded). False when there is not enough
+    // memory for them.
     bool addFileRows(std::shared_ptr<const ScoreRows> rows);
 
     // The column the rows are shown sorted by, or -1; and in which order.
@@ -48,69 +58,39 @@ public:
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
     // A table of up to this many rows is sorted and searched at once, on the
     // game's thread; they take milliseconds.
+    size_t atOnceLimit() const { return m_atOnce; }
     void setAtOnceLimit(size_t rows) { m_atOnce = rows; }
-    // Whether a sort or a search is still to come.
-    bool busy() const { return !m_requests.empty() || m_running || m_ranking; }
+
+    ScoreSnapshot snapshot() const;
+    const std::shared_ptr<const ScoreRows> &fileRows() const { return m_file; }
+    quint32 idAt(int row) const { return snapshotRows().idAt(size_t(row)); }
+    // Where the row of that id is shown now, or -1.
+    int rowOf(quint32 id, int guess) const;
+    // Shows the rows in an order made from the snapshot, sorted by that
+    // column: rows removed since leave it, rows added since follow it in the
+    // order they came. False, and nothing changes, without the memory for it.
+    bool showSorted(std::vector<quint32> order, const ScoreSnapshot &from, int column, Qt::SortOrder sortOrder);
 
 signals:
-    // A sort asked for is shown; said once the last of several is.
-    void sorted(int column, Qt::SortOrder order);
-    // A sort or a search had not enough memory, and nothing changed.
+    void sortAsked(int column, Qt::SortOrder order);
+    void searchAsked(const QModelIndex &start, const QString &text, bool wrap) const;
+    // A row could not be removed for want of memory.
     void notEnoughMemory();
-    // A search that ran beside the game found this row.
-    void found(const QModelIndex &index);
 
 private:
-    struct Request
-    {
-        int column;
-        Qt::SortOrder order;
-        bool asked; // by the player, rather than to sort the file's rows as they come
-    };
-
-    // What a sort or a search reads; the parts that may change are shared, not copied.
-    struct Snapshot
-    {
-        std::shared_ptr<const ScoreRows> file;
-        std::shared_ptr<const ScoreRows> added;
-        std::shared_ptr<const std::vector<quint32>> order;
-        std::shared_ptr<const std::vector<quint32>> ranks;
-        TableRows rows() const { return {file.get(), added.get(), order.get(), ranks.get()}; }
-    };
-
-    quint32 idAt(int row) const;
-    TableRows snapshotRows() const;
+    TableRows snapshotRows() const { return {m_file.get(), m_added.get(), m_order.get(), nullptr}; }
     const ScoreRows &rowsOf(quint32 id) const { return id & AddedRow ? *m_added : *m_file; }
-    Snapshot snapshot() const;
     // The order shown, to change, with room for `extra` more: made when it
-    // was the order the rows were added in, copied first when a sort or a
-    // search is reading it.
+    // was the order the rows were added in, copied first when a snapshot
+    // holds it.
     std::vector<quint32> &changeOrder(size_t extra = 0);
-    // A copy of the added rows to change, when a sort or search holds them.
+    // A copy of the added rows to change, when a snapshot holds them.
     ScoreRows &changeAdded();
-    // Starts the first sort asked for, or as many as are done at once.
-    void sortNext();
-    void startSort();
-    void runSort();
-    void finishSort(quint64 generation, const std::shared_ptr<std::vector<quint32>> &order);
-    void show(std::vector<quint32> order, const Request &request);
-    void fail();
-    void rankFileNames();
-    void startSearch(const QModelIndex &start, const QString &text, bool wrap);
 
-    ScoreWork &m_work;
     std::shared_ptr<const ScoreRows> m_file;
-    std::shared_ptr<const std::vector<quint32>> m_fileRanks; // by distinct name; null until ranked
     std::shared_ptr<ScoreRows> m_added;
     std::shared_ptr<std::vector<quint32>> m_order; // ids as shown; null: the file's rows, then the added ones
-    std::deque<Request> m_requests; // sorts asked for and not yet shown; the first may be running
-    bool m_running = false; // the first sort asked for, from when its rows were taken until it is shown
-    Snapshot m_sorting;     // its rows, until it can run
-    bool m_ranking = false;
-    quint64 m_generation = 0; // a new one when the file's rows come: a sort running then starts again
-    std::vector<quint32> m_removedSince, m_addedSince; // while a sort runs
-    quint64 m_searches = 0;
-    ScoreWork::Cancel m_search; // the latest search's
+    quint64 m_revision = 0;
     size_t m_atOnce = 1u << 16;
     QString m_headings[2];
     int m_sortColumn = -1;

@@ -14,7 +14,7 @@ ScoreWork::Cancel ScoreWork::run(Lane lane, Job job)
             return cancel;
         if (!queue.thread.joinable()) {
             try {
-                queue.thread = std::thread([this, &queue] { serve(queue); });
+                queue.thread = std::thread([this, &queue, lane] { serve(queue, lane == Disk); });
             } catch (const std::system_error &) {
                 hold.unlock();
                 job(m_stop);
@@ -27,12 +27,12 @@ ScoreWork::Cancel ScoreWork::run(Lane lane, Job job)
     return cancel;
 }
 
-void ScoreWork::serve(Queue &queue)
+void ScoreWork::serve(Queue &queue, bool drain)
 {
     std::unique_lock hold(m_lock);
     for (;;) {
         m_changed.wait(hold, [&] { return m_stop || !queue.jobs.empty(); });
-        if (m_stop)
+        if (queue.jobs.empty() || (m_stop && !drain))
             return;
         Queued next = std::move(queue.jobs.front());
         queue.jobs.pop_front();
@@ -80,6 +80,8 @@ void ScoreWork::stop()
         const std::lock_guard hold(m_lock);
         m_stop = true;
         for (Queue &queue : m_lanes) {
+            if (&queue == &m_lanes[Disk])
+                continue;
             queue.jobs.clear();
             if (queue.running)
                 *queue.running = true;

@@ -125,10 +125,13 @@ void Window1::bindHandlers()
         well->addAction(readBoard);
     connect(readBoard, &QAction::triggered, this, [this] { m_narrator->readBoard(); });
 
-    ScoreTable &table = m_scores.table();
-    connect(&table, &ScoreTable::sorted, this, [this](int column, Qt::SortOrder order) { m_narrator->sorted(column, order); });
-    connect(&table, &ScoreTable::notEnoughMemory, this, [this, &table] { m_scoreTable->showSortMark(table.sortColumn(), table.sortOrder()); });
-    connect(&table, &ScoreTable::found, m_scoreTable, &ListBox::showFound);
+    ScoreJob &job = m_scores.job();
+    connect(&job, &ScoreJob::sorted, this, [this](int column, Qt::SortOrder order) { m_narrator->sorted(column, order); });
+    connect(&job, &ScoreJob::notEnoughMemory, this, [this] {
+        m_scoreTable->showSortMark(m_scores.table().sortColumn(), m_scores.table().sortOrder());
+    });
+    connect(&job, &ScoreJob::found, m_scoreTable, &ListBox::showFound);
+    connect(&m_scores, &ScoreKeeper::entered, this, [this](int row) { m_narrator->entered(row); });
     connect(&m_scores, &ScoreKeeper::trouble, this, [this](const QString &title, const QString &text) { Tell(this, title, text); });
 
     // A name is kept whole or not at all: an edit past the limit is refused
@@ -204,9 +207,7 @@ void Window1::ListBox1_CellClick(int row, int, int, int)
 
 void Window1::PushButton3_Action()
 {
-    const int row = m_scores.enter(m_nameField->text(), m_board->text(Control::StepCounter));
-    if (row >= 0)
-        m_narrator->entered(row);
+    m_scores.enter(m_nameField->text(), m_board->text(Control::StepCounter));
 }
 
 void Window1::Event_Open()

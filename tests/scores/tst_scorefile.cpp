@@ -2,14 +2,18 @@
 #include "platform/datafolder.h"
 #include "scores/scorefile.h"
 #include "scores/scorefilereader.h"
+#include "scores/scorekeeper.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -176,36 +180,46 @@ private slots:
     void loadNeverCreatesHangsOrAborts_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("told"); // whether the player is told why
-        QTest::newRow("missing") << "missing" << false;
-        QTest::newRow("directory") << "directory" << false;
-        QTest::newRow("FIFO with no writer") << "fifo" << false;
-        QTest::newRow("device") << "device" << false;
-        QTest::newRow("100 GiB, sparse") << "huge" << true;
-        QTest::newRow("a byte over the limit") << "over" << true;
+        QTest::addColumn<QString>("told"); // part of what the player is told; empty: nothing
+        QTest::newRow("missing") << "missing" << "";
+        QTest::newRow("directory") << "directory" << "not a regular file";
+        QTest::newRow("FIFO with no writer") << "fifo" << "not a regular file";
+        QTest::newRow("device") << "device" << "not a regular file";
+        QTest::newRow("symbolic-link loop") << "loop" << "symbolic links";
+        QTest::newRow("unreadable") << "unreadable" << "Permission denied";
+        QTest::newRow("100 GiB, sparse") << "huge" << "more than";
+        QTest::newRow("a byte over the limit") << "over" << "more than";
+        QTest::newRow("exactly the limit, read") << "limit" << "";
     }
 
     void loadNeverCreatesHangsOrAborts()
     {
         QFETCH(QString, kind);
-        QFETCH(bool, told);
+        QFETCH(QString, told);
+        if (kind == "unreadable" && ::geteuid() == 0)
+            QSKIP("root may read any file");
         const QString file = m_dir.filePath(QStringLiteral("in-place-") + kind);
         const QByteArray name = QFile::encodeName(file);
+        const qint64 sizes[] = {qint64(100) << 30, ScoreFileLimit + 1, ScoreFileLimit};
         if (kind == "directory")
             QVERIFY(QDir().mkpath(file));
         else if (kind == "fifo")
             QCOMPARE(::mkfifo(name.constData(), 0600), 0);
         else if (kind == "device")
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
-        else if (kind == "huge" || kind == "over")
-            QVERIFY(writeFile(file, "Ann,7\n") && ::truncate(name.constData(), kind == "huge" ? qint64(100) << 30 : (qint64(256) << 20) + 1) == 0);
+        else if (kind == "loop")
+            QVERIFY(QFile::link(file, file));
+        else if (kind == "unreadable")
+            QVERIFY(writeFile(file, "Ann,7\n") && ::chmod(name.constData(), 0) == 0);
+        else if (kind != "missing")
+            QVERIFY(writeFile(file, "Ann,7\n") && ::truncate(name.constData(), sizes[kind == "over" ? 1 : kind == "limit" ? 2 : 0]) == 0);
         QString problem;
-        QCOMPARE(LoadScoreFile(file, &problem).size(), size_t(0));
-        QCOMPARE(!problem.isEmpty(), told);
+        QCOMPARE(LoadScoreFile(file, &problem).size(), size_t(kind == "limit"));
+        QVERIFY2(told.isEmpty() ? problem.isEmpty() : problem.contains(told), qPrintable(problem));
         // Both sizes are named so that they differ.
-        const QRegularExpressionMatch sizes = QRegularExpression("the file is (.+), more than the (.+) this game").match(problem);
-        QVERIFY(!told || (sizes.hasMatch() && sizes.captured(1) != sizes.captured(2)));
-        QCOMPARE(QFileInfo::exists(file), kind != "missing");
+        const QRegularExpressionMatch named = QRegularExpression("the file is (.+), more than the (.+) this game").match(problem);
+        QVERIFY(told != "more than" || (named.hasMatch() && named.captured(1) != named.captured(2)));
+        QCOMPARE(QFileInfo::exists(file) || kind == "loop", kind != "missing");
         QFile::remove(file);
     }
 
@@ -341,6 +355,69 @@ private slots:
             QVERIFY2(fields.size() == 2 && next.contains(fields[0]), line.constData());
             QCOMPARE(fields[1], QByteArray::number(next[fields[0]]++));
         }
+    }
+
+    void theKeeperTellsEachOutcomeOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("told"); // the titles, at start and after an Enter Score
+        QTest::newRow("a folder in the file's place") << "folder" << QStringList{"Scores not read", "Score not saved"};
+        QTest::newRow("no data folder") << "none" << QStringList{"Scores not read", "Score not saved"};
+        QTest::newRow("too large to read back") << "large" << QStringList{"Scores not read", "Score not read back"};
+        QTest::newRow("all well") << "fine" << QStringList{};
+    }
+
+    void theKeeperTellsEachOutcomeOnce()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, told);
+        const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", kind == "none" ? QByteArray("/srv/caf\xE9") : QFile::encodeName(m_dir.path()));
+        if (kind == "folder")
+            QVERIFY(QDir().mkpath(path()));
+        else if (kind == "large")
+            QVERIFY(writeFile(path(), "Ann,7\n") && ::truncate(QFile::encodeName(path()).constData(), ScoreFileLimit + 1) == 0);
+        QStringList heard;
+        {
+            ScoreKeeper keeper;
+            connect(&keeper, &ScoreKeeper::trouble, this, [&](const QString &title, const QString &text) {
+                heard << title;
+                QVERIFY2(kind == "none" || text.contains(path()), qPrintable(text));
+            });
+            keeper.load();
+            keeper.settle();
+            keeper.enter(QStringLiteral("Bob"), QStringLiteral("3"));
+            keeper.settle();
+            QCOMPARE(keeper.table().rowCount(), 1); // the score shown, saved or not
+        }
+        qputenv("XDG_DATA_HOME", savedData);
+        QDir(path()).removeRecursively();
+        QCOMPARE(heard.join(u'/'), told.join(u'/'));
+    }
+
+    void enteringNeverWaitsOnTheDisk()
+    {
+        // Another program holds the file: the game goes on, and each score
+        // shows once it is saved, in the order entered, and on quitting too.
+        const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path()));
+        QVERIFY(writeFile(path(), "Ann,7\n"));
+        const int other = ::open(QFile::encodeName(path()).constData(), O_RDONLY | O_CLOEXEC);
+        QCOMPARE(::flock(other, LOCK_EX), 0);
+        {
+            ScoreKeeper keeper;
+            QSignalSpy entered(&keeper, &ScoreKeeper::entered);
+            keeper.load();
+            keeper.enter(QStringLiteral("Bob"), QStringLiteral("3"));
+            keeper.enter(QStringLiteral("Cy"), QStringLiteral("4"));
+            QCOMPARE(keeper.table().rowCount(), 1);
+            ::close(other);
+            keeper.settle();
+            QCOMPARE(entered.size(), 2);
+            keeper.enter(QStringLiteral("Dee"), QStringLiteral("5"));
+        }
+        qputenv("XDG_DATA_HOME", savedData);
+        QCOMPARE(readFile(path()), QByteArray("Ann,7\nBob,3\nCy,4\nDee,5\n"));
     }
 
     void dataFolderFollowsXdgRules_data()

@@ -239,6 +239,7 @@ private slots:
         const QString steps = ControlText(window.control<QWidget>(Control::StepCounter));
         window.control<QLineEdit>(Control::NameField)->setText(QStringLiteral(" Zoë\tB "));
         click(window.control<QWidget>(Control::EnterScore)), click(window.control<QWidget>(Control::EnterScore));
+        window.scores().settle();
         QFile file(scoreFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray line = " Zo\xC3\xAB B ," + steps.toLatin1() + "\n";
@@ -389,6 +390,7 @@ private slots:
         QCOMPARE(field->accessibleDescription(), QStringLiteral("Solved in 7 steps. New Game can be pressed again."));
         QTest::keyClicks(field, QStringLiteral("Max"));
         key(Qt::Key_Return);
+        window.scores().settle();
         QCOMPARE(heard.take(), QStringList{"Score entered: Max with 7 steps."});
         QCOMPARE(cell(window, 2, 0), QStringLiteral("Max"));
 
@@ -411,6 +413,7 @@ private slots:
         QCOMPARE(heard.take(), (QStringList{"Removed Max, 7. Now at Bob, 12.", "Removed Bob, 12. The table is empty."}));
         // Emptied and filled again, the table has a current row as it takes the focus.
         key(Qt::Key_Tab), key(Qt::Key_Tab), key(Qt::Key_Return);
+        window.scores().settle();
         QCOMPARE(heard.take(), QStringList{"Score entered: Max with 7 steps."});
         key(Qt::Key_Tab, Qt::ShiftModifier), key(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(window.control<ListBox>(Control::ScoreTable)->currentIndex().row(), 0);
@@ -494,6 +497,7 @@ private slots:
         solve(window);
         for (int press = 0; press < 3; ++press)
             window.PushButton3_Action();
+        window.scores().settle();
         QTRY_COMPARE(window.findChildren<QMessageBox *>().size(), told.size()); // a big file is read beside play
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
         QCOMPARE(scores(window).rowCount(), 3); // none read

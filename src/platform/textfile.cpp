@@ -50,12 +50,13 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Takes an exclusive lock on the file, waiting up to a second: another
-// process that holds it longer is not worth a hang, and the append that
-// follows is a single write either way.
+// Takes an exclusive lock on the file, waiting up to five seconds (the game
+// saves beside play, so only the row waits): another process that holds it
+// longer is not worth a hang, and the append that follows is a single write
+// either way.
 void lockBriefly(int fd)
 {
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < 500; ++attempt) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR))
             return;
         ::usleep(10000);

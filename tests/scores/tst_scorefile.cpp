@@ -410,6 +410,7 @@ private slots:
             keeper.load();
             keeper.enter(QStringLiteral("Bob"), QStringLiteral("3"));
             keeper.enter(QStringLiteral("Cy"), QStringLiteral("4"));
+            QCOMPARE(readFile(path()), QByteArray("Ann,7\n")); // the saving waits for the lock, not the game
             QCOMPARE(keeper.table().rowCount(), 1);
             ::close(other);
             keeper.settle();

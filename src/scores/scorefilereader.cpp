@@ -69,7 +69,7 @@ void splitLines(ScoreRows &rows, const std::atomic_bool *stop)
     // hold two copies of the index at the moment it grows. The rows point
     // into the buffer, so it is looked at only once it has its room.
     const std::string &buffer = rows.buffer();
-    rows.reserve(size_t(std::count(buffer.begin(), buffer.end(), '\n') + std::count(buffer.begin(), buffer.end(), '\r')) + 1, 0);
+    rows.reserve(size_t(std::count(buffer.begin(), buffer.end(), '\n') + std::count(buffer.begin(), buffer.end(), '\r')) + 1, 0, 0);
     const std::string_view text = buffer;
     LineEnds ends(text);
     for (size_t from = 0, next = 0, count = 0; from < text.size(); from = next, ++count) {

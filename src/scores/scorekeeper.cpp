@@ -85,8 +85,8 @@ void ScoreKeeper::saved(const QString &name, const QString &score, const QString
 
 void ScoreKeeper::settle()
 {
-    while (m_loading || m_saving > 0 || m_job.busy()) {
+    do {
         m_work.settle();
         QCoreApplication::sendPostedEvents();
-    }
+    } while (busy());
 }

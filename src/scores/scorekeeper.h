@@ -21,6 +21,7 @@ public:
 
     ScoreTable &table() { return m_table; }
     ScoreJob &job() { return m_job; }
+    const ScoreJob &job() const { return m_job; }
 
     // Reads the file in the user's data folder into the table: a small one at
     // once, a big one beside the game, its rows coming before any score
@@ -30,6 +31,8 @@ public:
     // spaces), beside the game and in the order entered; once it is known
     // whether it was saved, it goes into the table, as entered() says.
     void enter(const QString &typedName, const QString &score);
+    // Whether the file is still read, a score saved, or a sort asked for.
+    bool busy() const { return m_loading || m_saving > 0 || m_job.busy(); }
     // Waits until the file is read, every score entered is saved, and every
     // sort and search has been shown (for benchmarks and tests: the game
     // itself never waits).

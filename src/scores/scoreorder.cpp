@@ -75,8 +75,17 @@ std::vector<quint32> orderByRank(const TableRows &rows, quint32 rankCount, bool 
     auto bucket = [&](quint32 id) { return descending ? rankCount - 1 - rankOf(id) : rankOf(id); };
     const size_t size = rows.size();
     std::vector<quint32> start(size_t(rankCount) + 1, 0);
-    for (size_t position = 0; position < size; ++position)
-        ++start[bucket(rows.idAt(position)) + 1];
+    if (size == rows.file->size() + rows.added->size()) {
+        // Every row is shown: counted in the order the rows lie, which reads
+        // memory straight through, rather than in the order shown.
+        for (quint32 id = 0; id < rows.file->size(); ++id)
+            ++start[bucket(id) + 1];
+        for (quint32 id = 0; id < rows.added->size(); ++id)
+            ++start[bucket(AddedRow | id) + 1];
+    } else {
+        for (size_t position = 0; position < size; ++position)
+            ++start[bucket(rows.idAt(position)) + 1];
+    }
     std::partial_sum(start.begin(), start.end(), start.begin());
     // Room for the scores entered later: a row added must not move millions.
     std::vector<quint32> order;
@@ -103,6 +112,11 @@ public:
         m_fileRankCount = m_file->empty() ? 0 : *std::max_element(m_file->begin(), m_file->end()) + 1;
         if (!rows.added->empty())
             placeAdded();
+        // Few ranks, many rows: each file rank's shift past the new names is
+        // looked up once, not once a row.
+        if (!m_gaps.empty() && m_fileRankCount < (1u << 16))
+            for (quint32 rank = 0; rank < m_fileRankCount; ++rank)
+                m_shifted.push_back(ofFileRank(rank));
     }
 
     quint32 count() const { return m_fileRankCount + quint32(m_gaps.size()); }
@@ -112,7 +126,10 @@ public:
     }
     quint32 of(quint32 id) const
     {
-        return id & AddedRow ? m_added[m_rows.added->nameOf(id & ~AddedRow)] : ofFileRank((*m_file)[m_rows.file->nameOf(id)]);
+        if (id & AddedRow)
+            return m_added[m_rows.added->nameOf(id & ~AddedRow)];
+        const quint32 rank = (*m_file)[m_rows.file->nameOf(id)];
+        return m_shifted.empty() ? ofFileRank(rank) : m_shifted[rank];
     }
 
 private:
@@ -121,6 +138,7 @@ private:
     // the gaps they fall in, and the file's ranks after them move up.
     void placeAdded()
     {
+        const Collator collator; // opened only here: it takes ICU a while
         const ScoreRows &added = *m_rows.added;
         std::vector<quint32> nameOfRank(m_fileRankCount);
         for (quint32 name = 0; name < m_file->size(); ++name)
@@ -130,13 +148,13 @@ private:
         for (quint32 name = 0; name < added.distinctNames(); ++name) {
             const QString text = nameText(added, name);
             const auto at = std::partition_point(nameOfRank.begin(), nameOfRank.end(), [&](quint32 other) {
-                return m_collator.compare(nameText(*m_rows.file, other), text) < 0;
+                return collator.compare(nameText(*m_rows.file, other), text) < 0;
             });
-            const bool equal = at != nameOfRank.end() && m_collator.compare(nameText(*m_rows.file, *at), text) == 0;
+            const bool equal = at != nameOfRank.end() && collator.compare(nameText(*m_rows.file, *at), text) == 0;
             placed.push_back({name, quint32(at - nameOfRank.begin()), equal, text});
         }
         std::sort(placed.begin(), placed.end(), [&](const Placed &a, const Placed &b) {
-            return a.gap != b.gap ? a.gap < b.gap : m_collator.compare(a.text, b.text) < 0;
+            return a.gap != b.gap ? a.gap < b.gap : collator.compare(a.text, b.text) < 0;
         });
         m_added.resize(added.distinctNames());
         for (size_t i = 0; i < placed.size(); ++i) {
@@ -144,7 +162,7 @@ private:
             if (one.equal)
                 continue;
             const bool same = i > 0 && !placed[i - 1].equal && placed[i - 1].gap == one.gap
-                              && m_collator.compare(placed[i - 1].text, one.text) == 0;
+                              && collator.compare(placed[i - 1].text, one.text) == 0;
             if (!same)
                 m_gaps.push_back(one.gap);
             m_added[one.name] = one.gap + quint32(m_gaps.size()) - 1;
@@ -157,9 +175,9 @@ private:
     const TableRows &m_rows;
     const std::vector<quint32> *m_file;
     quint32 m_fileRankCount = 0;
-    Collator m_collator;
     std::vector<quint32> m_gaps;  // the file rank each new added name goes before, in order
     std::vector<quint32> m_added; // the rank of each added distinct name
+    std::vector<quint32> m_shifted; // each file rank as ofFileRank gives it, when there are few
 };
 
 std::vector<quint32> orderByName(const TableRows &rows, bool descending)
@@ -187,6 +205,9 @@ public:
 
     std::vector<quint32> operator()(bool descending)
     {
+        // Scores as the game writes them are their own ranks.
+        if (m_rows.file->allSmall() && m_rows.added->allSmall())
+            return orderByRank(m_rows, Small, descending, [&](quint32 id) { return m_rows.rowsOf(id).smallScore(id & ~AddedRow); });
         // Twice through the rows in the order shown, as orderByRank goes: the
         // first time the scores that are not small are read, in that order.
         const quint32 texts = Small;
@@ -283,6 +304,44 @@ private:
     quint32 m_largeRanks = 0;
 };
 
+// Whether a name starts with a text, ignoring case, as QString::startsWith
+// says. Names that begin in ASCII, as nearly all do, are compared byte by
+// byte with an ASCII text; any other is read as text, since some letters
+// fold to ASCII ones (the Kelvin sign to a k).
+class NameStart
+{
+public:
+    explicit NameStart(const QString &start)
+        : m_start(start)
+        , m_ascii(std::all_of(start.begin(), start.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        , m_lower(start.toLower().toLatin1())
+    {
+    }
+
+    bool operator()(std::string_view name) const
+    {
+        if (m_ascii) {
+            size_t i = 0;
+            for (; i < size_t(m_lower.size()) && i < name.size() && !(name[i] & 0x80); ++i)
+                if (asciiLower(name[i]) != m_lower[qsizetype(i)])
+                    return false;
+            if (i == size_t(m_lower.size()))
+                return true;
+            if (i == name.size())
+                return false; // shorter than the text
+        }
+        // Each UTF-16 unit of the text comes from at most four bytes.
+        return ScoreRows::FromUtf8(name.substr(0, size_t(m_start.size()) * 4)).startsWith(m_start, Qt::CaseInsensitive);
+    }
+
+private:
+    static char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+    QString m_start;
+    bool m_ascii;
+    QByteArray m_lower;
+};
+
 } // namespace
 
 std::vector<quint32> RankNames(const ScoreRows &rows, const std::atomic_bool *stop)
@@ -335,15 +394,30 @@ std::vector<quint32> SortedOrder(const TableRows &rows, int column, bool descend
 
 qsizetype FindName(const TableRows &rows, size_t from, const QString &start, const std::atomic_bool *stop)
 {
-    // Only as much of each name is read as the text could match: each UTF-16
-    // unit of it comes from at most four bytes.
-    const size_t size = rows.size(), most = size_t(start.size()) * 4;
+    // Each distinct name is asked once, in the order the rows hold them; then
+    // the rows are gone through, from `from` on, only when one name matched.
+    const NameStart matches(start);
+    auto ask = [&](const ScoreRows &part, std::vector<char> &matched) {
+        matched.resize(part.distinctNames());
+        bool any = false;
+        for (quint32 name = 0; name < matched.size(); ++name) {
+            if (name % 65536 == 0 && Stopped(stop))
+                return false;
+            any |= (matched[name] = matches(part.distinctName(name)));
+        }
+        return any;
+    };
+    std::vector<char> inFile, inAdded;
+    const bool file = ask(*rows.file, inFile), added = ask(*rows.added, inAdded);
+    if (!file && !added)
+        return -1;
+    const size_t size = rows.size();
     for (size_t step = 0; step < size; ++step) {
         if (step % (1u << 20) == 0 && Stopped(stop))
             return -1;
         const size_t position = (from + step) % size;
-        const std::string_view name = rows.utf8(rows.idAt(position), ScoreRows::Name);
-        if (ScoreRows::FromUtf8(name.substr(0, most)).startsWith(start, Qt::CaseInsensitive))
+        const quint32 id = rows.idAt(position);
+        if (id & AddedRow ? inAdded[rows.added->nameOf(id & ~AddedRow)] : inFile[rows.file->nameOf(id)])
             return qsizetype(position);
     }
     return -1;

@@ -64,7 +64,7 @@ void ScoreRows::rehashNames(size_t size)
     m_nameSlots = std::move(table);
 }
 
-void ScoreRows::reserve(size_t rows, size_t bytes)
+void ScoreRows::reserve(size_t rows, size_t bytes, size_t names)
 {
     // Grown as adding one by one would grow them, so that many single rows
     // still cost little each.
@@ -74,10 +74,10 @@ void ScoreRows::reserve(size_t rows, size_t bytes)
     };
     grow(m_text, m_text.size() + bytes);
     grow(m_rows, m_rows.size() + rows);
-    grow(m_firstRowOf, m_firstRowOf.size() + rows);
-    grow(m_nameHashes, m_nameHashes.size() + rows);
-    if ((m_firstRowOf.size() + rows) * 4 > m_nameSlots.size() * 3)
-        rehashNames(std::bit_ceil(std::max((m_firstRowOf.size() + rows) * 4 / 3 + 1, m_nameSlots.size() * 2)));
+    grow(m_firstRowOf, m_firstRowOf.size() + names);
+    grow(m_nameHashes, m_nameHashes.size() + names);
+    if ((m_firstRowOf.size() + names) * 4 > m_nameSlots.size() * 3)
+        rehashNames(std::bit_ceil(std::max((m_firstRowOf.size() + names) * 4 / 3 + 1, m_nameSlots.size() * 2)));
 }
 
 void ScoreRows::push(size_t offset, std::string_view name, std::string_view score)
@@ -86,6 +86,7 @@ void ScoreRows::push(size_t offset, std::string_view name, std::string_view scor
     const quint32 row = quint32(m_rows.size());
     // The row is in place before its name is looked up, which reads the name through it.
     m_rows.push_back({quint32(offset), quint32(name.size()), smallValue(score), 0});
+    m_notSmall += m_rows.back().score == NotSmall;
     m_rows.back().name = nameIndex(row, name);
 }
 
@@ -93,7 +94,7 @@ void ScoreRows::append(std::string_view name, std::string_view score)
 {
     Q_ASSERT_X(m_text.empty() || m_text.back() == '\n', "ScoreRows::append", "rows are read from a buffer or added, not both");
     name = name.substr(0, LongestName);
-    reserve(1, name.size() + score.size() + 2);
+    reserve(1, name.size() + score.size() + 2, 1);
     const size_t offset = m_text.size();
     WriteScoreLine(m_text, name, score);
     m_text.push_back('\n');

@@ -37,10 +37,12 @@ public:
     void appendFromBuffer(std::string_view name, std::string_view score);
     // Adds a row with copies of the texts.
     void append(std::string_view name, std::string_view score);
-    // Makes room for that many more rows with that much text, so that adding
-    // them takes no memory that grows with the rows already there. May throw
-    // std::bad_alloc, and then the rows are as they were.
-    void reserve(size_t rows, size_t bytes);
+    // Makes room for that many more rows with that much text and that many
+    // new names, so that adding them takes no memory that grows with the rows
+    // already there. A file's lines are many and their names often few: room
+    // for its names grows as they come. May throw std::bad_alloc, and then
+    // the rows are as they were.
+    void reserve(size_t rows, size_t bytes, size_t names);
     // Ends the adding: what only served to tell repeated names apart goes.
     void finish();
 
@@ -49,6 +51,8 @@ public:
     QString text(quint32 id, int column) const { return FromUtf8(utf8(id, column)); }
     // The score, when it is a whole number below NotSmall; NotSmall otherwise.
     quint32 smallScore(quint32 id) const { return m_rows[id].score; }
+    // Whether every score is a small whole number, as the game writes them.
+    bool allSmall() const { return m_notSmall == 0; }
     // Which of the distinct names the row has.
     quint32 nameOf(quint32 id) const { return m_rows[id].name; }
     size_t distinctNames() const { return m_firstRowOf.size(); }
@@ -79,6 +83,7 @@ private:
     std::string m_text;
     std::vector<Row> m_rows;
     std::vector<quint32> m_firstRowOf; // each distinct name by the first row that has it
+    size_t m_notSmall = 0;             // rows whose score is not small
     // While rows are added: the distinct names by hash, with open addressing
     // over 1 + their index, 0 for a free slot, never more than three quarters
     // full; and each name's hash, so that growing the table reads no text.

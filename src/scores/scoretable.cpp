@@ -141,7 +141,7 @@ int ScoreTable::addRow(const QString &name, const QString &score)
 {
     const QByteArray nameUtf8 = name.toUtf8(), scoreUtf8 = score.toUtf8();
     try {
-        changeAdded().reserve(1, size_t(nameUtf8.size() + scoreUtf8.size()) + 2);
+        changeAdded().reserve(1, size_t(nameUtf8.size() + scoreUtf8.size()) + 2, 1);
         if (m_order)
             changeOrder(1);
     } catch (const std::bad_alloc &) {

@@ -77,6 +77,22 @@ int statusOf(pid_t child)
     return status;
 }
 
+// Puts something of that kind where a score file would be: a directory, a
+// FIFO, a device, a symbolic link to itself, or a file of a size or mode.
+bool placeAt(const QString &kind, const QString &file, qint64 size = 6, mode_t mode = 0644)
+{
+    const QByteArray name = QFile::encodeName(file);
+    if (kind == "directory")
+        return ::mkdir(name, 0700) == 0;
+    if (kind == "fifo")
+        return ::mkfifo(name, 0600) == 0;
+    if (kind == "device")
+        return ::symlink("/dev/null", name) == 0;
+    if (kind == "loop")
+        return ::symlink(name, name) == 0;
+    return writeFile(file, "Ann,7\n") && ::truncate(name, size) == 0 && ::chmod(name, mode) == 0;
+}
+
 // The reason an ordinary user's append failed, or empty when it succeeded.
 // Whether a child can append as an ordinary user: not where root is the only
 // user there is (a user namespace that maps root alone, as in reprotest).
@@ -121,6 +137,7 @@ private slots:
 
     void init()
     {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path()));
         QFile::remove(path());
         ::chmod(QFile::encodeName(m_dir.path()).constData(), 0755); // for the child that is not root
     }
@@ -199,20 +216,8 @@ private slots:
         if (kind == "unreadable" && ::geteuid() == 0)
             QSKIP("root may read any file");
         const QString file = m_dir.filePath(QStringLiteral("in-place-") + kind);
-        const QByteArray name = QFile::encodeName(file);
-        const qint64 sizes[] = {qint64(100) << 30, ScoreFileLimit + 1, ScoreFileLimit};
-        if (kind == "directory")
-            QVERIFY(QDir().mkpath(file));
-        else if (kind == "fifo")
-            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
-        else if (kind == "device")
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
-        else if (kind == "loop")
-            QVERIFY(QFile::link(file, file));
-        else if (kind == "unreadable")
-            QVERIFY(writeFile(file, "Ann,7\n") && ::chmod(name.constData(), 0) == 0);
-        else if (kind != "missing")
-            QVERIFY(writeFile(file, "Ann,7\n") && ::truncate(name.constData(), sizes[kind == "over" ? 1 : kind == "limit" ? 2 : 0]) == 0);
+        const qint64 size = kind == "huge" ? qint64(100) << 30 : kind == "over" ? ScoreFileLimit + 1 : kind == "limit" ? ScoreFileLimit : 6;
+        QVERIFY(kind == "missing" || placeAt(kind, file, size, kind == "unreadable" ? 0 : 0644));
         QString problem;
         QCOMPARE(LoadScoreFile(file, &problem).size(), size_t(kind == "limit"));
         QVERIFY2(told.isEmpty() ? problem.isEmpty() : problem.contains(told), qPrintable(problem));
@@ -285,12 +290,9 @@ private slots:
         QVERIFY(writeFile(path(), before));
         QString file = fault == "none" ? QString() : fault == "parent" ? path() + "/sub/Corvanthelix.txt" : path();
         const QByteArray other = QFile::encodeName(m_dir.filePath(fault));
-        if (fault == "directory" || fault == "fifo" || fault == "device") {
-            file = QFile::decodeName(other);
-            QVERIFY(fault == "directory" ? ::mkdir(other, 0700) == 0
-                    : fault == "fifo"    ? ::mkfifo(other, 0600) == 0
-                                         : ::symlink("/dev/null", other) == 0);
-        } else if (fault == "immutable" && QProcess::execute(QStringLiteral("chattr"), {"+i", file}) != 0)
+        if (fault == "directory" || fault == "fifo" || fault == "device")
+            QVERIFY(placeAt(fault, file = QFile::decodeName(other)));
+        else if (fault == "immutable" && QProcess::execute(QStringLiteral("chattr"), {"+i", file}) != 0)
             QSKIP("chattr +i needs root and a file system that supports it");
         else if (fault == "read-only" && !ordinaryUserAvailable())
             QSKIP("root is the only user here, and root may write to any file");
@@ -371,12 +373,12 @@ private slots:
     {
         QFETCH(QString, kind);
         QFETCH(QStringList, told);
-        const QByteArray savedData = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", kind == "none" ? QByteArray("/srv/caf\xE9") : QFile::encodeName(m_dir.path()));
-        if (kind == "folder")
+        if (kind == "none")
+            qputenv("XDG_DATA_HOME", "/srv/caf\xE9");
+        else if (kind == "folder")
             QVERIFY(QDir().mkpath(path()));
         else if (kind == "large")
-            QVERIFY(writeFile(path(), "Ann,7\n") && ::truncate(QFile::encodeName(path()).constData(), ScoreFileLimit + 1) == 0);
+            QVERIFY(placeAt(kind, path(), ScoreFileLimit + 1));
         QStringList heard;
         {
             ScoreKeeper keeper;
@@ -390,7 +392,6 @@ private slots:
             keeper.settle();
             QCOMPARE(keeper.table().rowCount(), 1); // the score shown, saved or not
         }
-        qputenv("XDG_DATA_HOME", savedData);
         QDir(path()).removeRecursively();
         QCOMPARE(heard.join(u'/'), told.join(u'/'));
     }
@@ -399,8 +400,6 @@ private slots:
     {
         // Another program holds the file: the game goes on, and each score
         // shows once it is saved, in the order entered, and on quitting too.
-        const QByteArray savedData = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path()));
         QVERIFY(writeFile(path(), "Ann,7\n"));
         const int other = ::open(QFile::encodeName(path()).constData(), O_RDONLY | O_CLOEXEC);
         QCOMPARE(::flock(other, LOCK_EX), 0);
@@ -417,7 +416,6 @@ private slots:
             QCOMPARE(entered.size(), 2);
             keeper.enter(QStringLiteral("Dee"), QStringLiteral("5"));
         }
-        qputenv("XDG_DATA_HOME", savedData);
         QCOMPARE(readFile(path()), QByteArray("Ann,7\nBob,3\nCy,4\nDee,5\n"));
     }
 

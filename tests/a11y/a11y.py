@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-# Plays the game through AT-SPI as a screen reader would, reading the tree
-# and pressing through actions, and asks it what no screen reader asks but a
-# buggy client may. What Orca speaks of it, orca.sh hears. Run by a11y.sh.
+# Reads the game through AT-SPI and presses through its actions, as a client
+# would, and asks it what no screen reader asks but a buggy client may. What
+# Orca speaks of it, orca.sh hears; the sort itself, the widget tests. Run by
+# a11y.sh.
 import sys
 import pyatspi
 from gi.repository import GLib
@@ -29,8 +30,8 @@ def action_names(obj):
         return []
 
 
-def press(obj, action="Press"):
-    obj.queryAction().doAction(action_names(obj).index(action))
+def press(obj):
+    obj.queryAction().doAction(action_names(obj).index("Press"))
 
 
 def game_frame():
@@ -60,31 +61,17 @@ def main():
     check("the game's window is in the accessibility tree", frame is not None)
     if frame is None:
         return
-    tile = lambda row, column: find(frame, pyatspi.ROLE_PUSH_BUTTON, f"Tile, row {row}, column {column}")
-    tiles = [tile(r, c) for r in (1, 2, 3) for c in (1, 2, 3)]
-    check("the nine tiles are push buttons with their names",
-          all(t is not None for t in tiles))
-    check("each tile has a press action", all("Press" in action_names(t) for t in tiles if t))
+    tiles = [find(frame, pyatspi.ROLE_PUSH_BUTTON, f"Tile, row {r}, column {c}") for r in (1, 2, 3) for c in (1, 2, 3)]
+    check("the nine tiles are push buttons with their names and a press action",
+          all(t is not None and "Press" in action_names(t) for t in tiles))
     check("the sums speak their numbers", wait(label(frame, "Top row sum, 13")))
-
     press(tiles[0])
-    check("the first pick is checked", wait(lambda: tiles[0].getState().contains(pyatspi.STATE_CHECKED)))
-    press(tiles[1])
-    for first, second in ((2, 6), (4, 5), (5, 9), (6, 7), (7, 9)):
-        press(tiles[first - 1])
-        press(tiles[second - 1])
-    table = lambda: find(frame, pyatspi.ROLE_TABLE, "Score table")
-    check("the solve opens the score table", wait(lambda: table().getState().contains(pyatspi.STATE_ENABLED), 10))
-    check("and the sums follow: 'Top row sum, 6'", label(frame, "Top row sum, 6")())
-    heading = lambda text: find(table(), pyatspi.ROLE_TABLE_COLUMN_HEADER, text)
-    first = lambda column: table().queryTable().getAccessibleAt(0, column).name
-    check("the headings have a sort action", all("Sort" in action_names(heading(h)) for h in ("Name", "Score")))
-    press(heading("Score"), "Sort")
-    press(heading("Score"), "Sort")
-    check("sorting by Score twice puts 9 first", wait(lambda: first(1) == "9"))
-    press(heading("Name"), "Sort")
-    check("then sorting by Name puts Ann first", wait(lambda: first(0) == "Ann"))
-    hostile(frame, table())
+    check("a tile pressed through its action is picked, and checked",
+          wait(lambda: tiles[0].getState().contains(pyatspi.STATE_CHECKED)))
+    table = find(frame, pyatspi.ROLE_TABLE, "Score table")
+    check("the headings have a sort action",
+          all("Sort" in action_names(find(table, pyatspi.ROLE_TABLE_COLUMN_HEADER, h)) for h in ("Name", "Score")))
+    hostile(frame, table)
 
 
 def answers(call):
@@ -108,6 +95,9 @@ def hostile(frame, table):
     check("a character is read whole: a letter with its accent, an emoji",
           [text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_CHAR)[0] for offset in (0, 2)] == ["e\u0301", "\U0001F642"])
     cells = table.queryTable()
+    check("a client that lists the table's children gets the headings and the first thousand rows",
+          wait(lambda: cells.nRows == 300002, 10) and table.childCount == 2 * 1001
+          and table.getChildAtIndex(table.childCount - 1).name == "5")
     rows, columns = cells.nRows, cells.nColumns
     for row, column in ((rows, 0), (-1, 0), (0, -1), (rows + 1000, columns), (-2, -2)):
         for ask in (cells.isSelected, cells.getRowExtentAt, cells.getColumnExtentAt):

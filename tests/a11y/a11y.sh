@@ -4,7 +4,8 @@
 set -uo pipefail
 game=$1
 . "$(dirname "$0")/session.sh"
-printf 'Ann,7\nZoe,9\n' >"$XDG_DATA_HOME/Corvanthelix.txt"
+# Enough rows that a client listing every cell would stall the game.
+{ printf 'Ann,7\nZoe,9\n' && yes 'Pat,5' | head -n 300000; } >"$XDG_DATA_HOME/Corvanthelix.txt"
 sleep 0.5
 "$game" 2>"$work/game.log" & pids="$pids $!"
 xdotool search --sync --onlyvisible --name "^Corvanthelix$" windowfocus --sync

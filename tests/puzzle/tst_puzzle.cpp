@@ -97,20 +97,6 @@ private slots:
         }
     }
 
-    void onlyOneArrangementPasses()
-    {
-        Grid grid = Solved;
-        MemoryBoard board;
-        QList<Grid> passed;
-        do {
-            board.lay(grid);
-            RefreshLineSums(board);
-            if (SumsShowSolved(board))
-                passed << grid;
-        } while (std::next_permutation(grid.begin(), grid.end()));
-        QCOMPARE(passed, QList<Grid>{Solved});
-    }
-
     void tick_data()
     {
         QTest::addColumn<Grid>("start");

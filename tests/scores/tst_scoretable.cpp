@@ -10,7 +10,6 @@
 #include <QTextDocument>
 #include <cmath>
 #include <cstdlib>
-#include <thread>
 
 using Rows = QList<QStringList>; // {name, score} per row, and an id of the test's own
 
@@ -269,10 +268,7 @@ private slots:
         QTest::newRow("zeros tie, however written") << "0.00" << "0e5" << 0;
         QTest::newRow("a negative zero ties") << "-0.0" << "0" << 0;
         QTest::newRow("a point and trailing zeros") << "7.000" << "0.7e1" << 0;
-        QTest::newRow("exponents beyond any double") << "2e1099511627776" << "1e1099511627777" << -1;
         QTest::newRow("exponents of twenty digits") << "1e" + QString(20, u'9') << "1e1" + QString(20, u'0') << -1;
-        QTest::newRow("a large exponent, shifted") << "9.9e" + QString(30, u'9') << "1e1" + QString(30, u'0') << -1;
-        QTest::newRow("shifted the other way") << "0.99e1" + QString(30, u'0') << "0.1e1" + QString(30, u'0') << 1;
         // Exponents of 18 digits and more are added to digit by digit.
         QTest::newRow("a carry to exactly zero") << "10e1999999999999999998" << "1e1999999999999999999" << 0;
         QTest::newRow("a borrow through zeros") << "0.001e100000000000000000000" << "1e99999999999999999997" << 0;
@@ -369,27 +365,6 @@ private slots:
                         }
                         QCOMPARE(answer, expected);
                     }
-    }
-
-    void aCancelledJobStopsOrLetsGoAtOnce()
-    {
-        // A search replaced by a newer key stops; one still waiting lets go at
-        // once of the rows it holds, which are 40 MB of order at ten million.
-        ScoreWork work;
-        std::atomic_bool started = false, stopped = false, ran = false;
-        const ScoreWork::Cancel running = work.run(ScoreWork::Short, [&](const std::atomic_bool &stop) {
-            for (started = true; !stop;)
-                std::this_thread::yield();
-            stopped = true;
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(started, 20000);
-        auto rows = std::make_shared<int>();
-        work.cancel(work.run(ScoreWork::Short, [&ran, rows](const std::atomic_bool &) { ran = true; }));
-        QCOMPARE(rows.use_count(), 1);
-        work.cancel(running);
-        QTRY_VERIFY_WITH_TIMEOUT(stopped, 20000);
-        work.settle();
-        QVERIFY(!ran);
     }
 
     void namesShowAsTyped_data()

@@ -165,6 +165,13 @@
     </message>
 </context>
 <context>
+    <name>MenuBar</name>
+    <message>
+        <source>%1 menu</source>
+        <translation>Menü %1</translation>
+    </message>
+</context>
+<context>
     <name>MenuBar1</name>
     <message>
         <source>Quit</source>

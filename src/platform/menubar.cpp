@@ -1,8 +1,10 @@
 // Corvanthelix - a menu bar shared by every window.
 #include "platform/menubar.h"
 
+#include "platform/announce.h"
 #include "platform/shortcut.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -10,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <utility>
 
@@ -48,6 +51,44 @@ private:
     bool m_replaying = false;
 };
 
+// Moving from one menu to the next, Qt closes the first before it opens the
+// second, and hands the focus back to the window for that moment: a screen
+// reader would read the window's focused control in between, as if the menus
+// had closed. The focus events of that moment are not passed on.
+class KeepsFocusInMenus : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (m_moving || event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right)
+            return false;
+        m_moving = true;
+        s_next = QAccessible::installUpdateHandler(holdFocus);
+        QCoreApplication::sendEvent(watched, event);
+        QAccessible::installUpdateHandler(s_next);
+        m_moving = false;
+        return true;
+    }
+
+private:
+    static void holdFocus(QAccessibleEvent *event)
+    {
+        if (event->type() == QAccessible::Focus && !qobject_cast<QMenu *>(event->object()))
+            return;
+        QAccessible::installUpdateHandler(s_next);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(holdFocus);
+    }
+
+    bool m_moving = false;
+    static inline QAccessible::UpdateHandler s_next = nullptr;
+};
+
 } // namespace
 
 MenuBar::MenuBar(QObject *parent)
@@ -67,6 +108,16 @@ QMenu *MenuBar::appendMenu(const QString &name, const QString &text)
     menu->setObjectName(name);
     menu->menuAction()->setObjectName(name);
     menu->installEventFilter(new ChoosesOnRelease(menu));
+    menu->installEventFilter(new KeepsFocusInMenus(menu));
+    // A screen reader names the item a menu opens on, never the menu: Qt has
+    // no role that tells it the item's parent is one. The menu says its name
+    // itself, once the item has been read.
+    connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        QTimer::singleShot(300, menu, [menu] {
+            if (menu->isVisible())
+                Announce(menu, tr("%1 menu").arg(menu->menuAction()->iconText()));
+        });
+    });
     m_menus.append(menu);
     return menu;
 }

@@ -6,6 +6,7 @@
 #include "scores/scorefilereader.h"
 
 #include <QCoreApplication>
+#include <numeric>
 
 ScoreKeeper::ScoreKeeper(QObject *parent)
     : QObject(parent)
@@ -41,15 +42,23 @@ void ScoreKeeper::load()
     m_work.run(ScoreWork::Long, [this, file](const std::atomic_bool &stop) {
         auto problem = std::make_shared<QString>();
         auto rows = std::make_shared<ScoreRows>(file->load(problem.get(), &stop));
+        auto order = std::make_shared<std::vector<quint32>>();
+        try {
+            order->reserve(OrderRoom(rows->size()));
+            order->resize(rows->size());
+            std::iota(order->begin(), order->end(), 0u);
+        } catch (const std::bad_alloc &) {
+            order->clear(); // the table tries again, and tells
+        }
         if (!stop)
-            QMetaObject::invokeMethod(this, [this, rows, problem] { arrive(rows, *problem); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, [=, this] { arrive(rows, *problem, std::move(*order)); }, Qt::QueuedConnection);
     });
 }
 
-void ScoreKeeper::arrive(const std::shared_ptr<const ScoreRows> &rows, QString problem)
+void ScoreKeeper::arrive(const std::shared_ptr<const ScoreRows> &rows, QString problem, std::vector<quint32> order)
 {
     m_loading = false;
-    if (!m_table.addFileRows(rows))
+    if (!m_table.addFileRows(rows, std::move(order)))
         problem = QCoreApplication::translate("ScoreFile", "there is not enough memory to read it");
     else
         m_job.fileRowsAdded();

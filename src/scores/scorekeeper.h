@@ -44,7 +44,7 @@ signals:
     void entered(int row);
 
 private:
-    void arrive(const std::shared_ptr<const ScoreRows> &rows, QString problem);
+    void arrive(const std::shared_ptr<const ScoreRows> &rows, QString problem, std::vector<quint32> order = {});
     void saved(const QString &name, const QString &score, const QString &path, const AppendResult &result);
 
     ScoreWork m_work;

@@ -159,24 +159,28 @@ int ScoreTable::addRow(const QString &name, const QString &score)
     return row;
 }
 
-bool ScoreTable::addFileRows(std::shared_ptr<const ScoreRows> rows)
+bool ScoreTable::addFileRows(std::shared_ptr<const ScoreRows> rows, std::vector<quint32> order)
 {
     Q_ASSERT_X(m_file->empty(), "ScoreTable::addFileRows", "the file is read once");
     if (rows->empty())
         return true;
-    std::shared_ptr<std::vector<quint32>> order;
     try {
-        if (m_order) {
-            order = std::make_shared<std::vector<quint32>>(rows->size() + m_order->size());
-            std::iota(order->begin(), order->begin() + qsizetype(rows->size()), 0u);
-            std::copy(m_order->begin(), m_order->end(), order->begin() + qsizetype(rows->size()));
+        if (order.size() != rows->size()) {
+            order.reserve(OrderRoom(rows->size() + size_t(rowCount())));
+            order.resize(rows->size());
+            std::iota(order.begin(), order.end(), 0u);
         }
+        // The scores entered while the file loaded follow it, as they are shown.
+        const TableRows shown = snapshotRows();
+        makeRoom(order, shown.size());
+        for (size_t row = 0; row < shown.size(); ++row)
+            order.push_back(shown.idAt(row));
     } catch (const std::bad_alloc &) {
         return false;
     }
     beginInsertRows({}, 0, int(rows->size()) - 1);
     m_file = std::move(rows);
-    m_order = std::move(order);
+    m_order = std::make_shared<std::vector<quint32>>(std::move(order));
     ++m_revision;
     endInsertRows();
     return true;

@@ -49,9 +49,10 @@ public:
     // enough memory for it.
     int addRow(const QString &name, const QString &score);
     // The file's rows, finished: they go before all others (scores may have
-    // been entered while a big file loaded). False when there is not enough
-    // memory for them.
-    bool addFileRows(std::shared_ptr<const ScoreRows> rows);
+    // been entered while a big file loaded). The order of their ids, with
+    // room to grow, is best made beside the game: ten million ids are 40 MB
+    // of memory to fault in. False when there is not enough memory for them.
+    bool addFileRows(std::shared_ptr<const ScoreRows> rows, std::vector<quint32> order = {});
 
     // The column the rows are shown sorted by, or -1; and in which order.
     int sortColumn() const { return m_sortColumn; }

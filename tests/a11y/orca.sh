@@ -46,6 +46,7 @@ said_first() {
     | sed 's/^notification //' | tr -s '\n ' '  ' | sed 's/^ //' | grep -q "^$(printf '%s' "$1" | sed 's/[.[\*^$]/\\&/g')"
 }
 said_and() { said "$1" && "${@:2}"; } # TEXT COMMAND...: Orca said it, and the command holds
+unsaid() { ! tail -n +"$mark" "$work/spoken" | grep -qF -- "$1"; } # TEXT: Orca has not said it since the last keys
 
 mark=1
 check "the game opens on the first tile, with its lines, and its keys are told" \
@@ -100,8 +101,11 @@ check "Where Am I in the instructions leaves them open" said_and "Back" shown In
 press Return
 check "Return goes back to the game" said_and "Corvanthelix" shown Corvanthelix
 press F10
-check "F10 opens the File menu on its first item" said "Quit"
-press Down Return
+check "F10 opens the File menu on its first item, and names the menu" heard "Quit" "File menu"
+press Right
+check "Right goes on to the Edit menu on its first item, and names it, and nothing in between" \
+  said_and "Edit menu" said_and "Undo" unsaid "push button"
+press Left Down Return
 check "About is read once as it opens, with its key" heard "ABOUT dialog Corvanthelix" "Escape closes it" \
   && said_times "ABOUT dialog" 1
 press Escape Tab

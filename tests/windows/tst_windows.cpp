@@ -422,11 +422,21 @@ private slots:
         window.Timer1_Action();
         QCOMPARE(heard.take(), QStringList{"New board dealt. New Game comes back once it is solved."});
 
-        // F10 opens the File menu on its first item.
+        // F10 opens the File menu on its first item, and the menu says its name.
+        Heard menus(MenuBar1::instance()->child(QStringLiteral("FileMenu")));
         key(Qt::Key_F10);
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu && menu->activeAction() == menu->actions().constFirst());
-        QCOMPARE(menu->objectName(), QStringLiteral("FileMenu"));
+        QTRY_VERIFY(menus.any());
+        QCOMPARE(menus.take(), QStringList{"File menu"});
+        // Right goes on to the Edit menu, which says its name in turn (what
+        // else a screen reader hears between the menus, orca.sh counts).
+        Heard edit(MenuBar1::instance()->child(QStringLiteral("EditMenu")));
+        QTest::keyClick(menu, Qt::Key_Right);
+        QTRY_VERIFY(edit.any());
+        QCOMPARE(edit.take(), QStringList{"Edit menu"});
+        menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QCOMPARE(menu->objectName(), QStringLiteral("EditMenu"));
         menu->close();
     }
 

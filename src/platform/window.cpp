@@ -121,6 +121,7 @@ void Window::fitScreen()
     if (scroll) {
         m_scroller = new QScrollArea(m_frame);
         m_scroller->setFrameShape(QFrame::NoFrame);
+        m_scroller->setFocusPolicy(Qt::NoFocus); // no Tab stop of its own: the controls are the stops
         m_scroller->setWidget(m_content);
         m_scroller->show();
         // The focus moved by the arrow keys is brought into view, as Tab brings it.

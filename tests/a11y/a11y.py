@@ -94,6 +94,14 @@ def hostile(frame, table):
     editable.setTextContents("e\u0301\U0001F642x")
     check("a character is read whole: a letter with its accent, an emoji",
           [text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_CHAR)[0] for offset in (0, 2)] == ["e\u0301", "\U0001F642"])
+    sample = "Ann Lee. Bo, too!  "
+    editable.setTextContents(sample)
+    kinds = (pyatspi.TEXT_BOUNDARY_CHAR, pyatspi.TEXT_BOUNDARY_WORD_START, pyatspi.TEXT_BOUNDARY_SENTENCE_START,
+             pyatspi.TEXT_BOUNDARY_LINE_START)
+    told = [answers(lambda: ask(offset, kind)) for ask in (text.getTextAtOffset, text.getTextBeforeOffset,
+            text.getTextAfterOffset) for kind in kinds for offset in range(-1, len(sample) + 2)]
+    check("every question about the text around an offset is answered, at either end too, with the text it names",
+          all(not isinstance(answer, Exception) and answer[0] == sample[answer[1]:answer[2]] for answer in told))
     cells = table.queryTable()
     check("a client that lists the table's children gets the headings and the first thousand rows",
           wait(lambda: cells.nRows == 300002, 10) and table.childCount == 2 * 1001

@@ -180,39 +180,59 @@ private slots:
         QCOMPARE(ScoreFileReader(path()).load(nullptr, &quitting).size(), size_t(0));
     }
 
-    void loadNeverCreatesHangsOrAborts_data()
+    void whatStandsInTheFilesPlace_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("told"); // part of what the player is told; empty: nothing
-        QTest::newRow("missing") << "missing" << "";
-        QTest::newRow("directory") << "directory" << "not a regular file";
-        QTest::newRow("FIFO with no writer") << "fifo" << "not a regular file";
-        QTest::newRow("device") << "device" << "not a regular file";
-        QTest::newRow("symbolic-link loop") << "loop" << "symbolic links";
-        QTest::newRow("unreadable") << "unreadable" << "Permission denied";
-        QTest::newRow("100 GiB, sparse") << "huge" << "more than";
-        QTest::newRow("a byte over the limit") << "over" << "more than";
-        QTest::newRow("exactly the limit, read") << "limit" << "";
+        QTest::addColumn<QString>("unread");  // part of why it is not read; empty: read, or nothing there
+        QTest::addColumn<QString>("unsaved"); // part of why a score is not saved; empty: saved
+        QTest::newRow("nothing") << "missing" << "" << "";
+        QTest::newRow("no data folder") << "none" << "" << "data folder";
+        QTest::newRow("parent is a regular file") << "parent" << "Not a directory" << "Not a directory";
+        QTest::newRow("directory") << "directory" << "not a regular file" << "Is a directory";
+        QTest::newRow("FIFO with no writer") << "fifo" << "not a regular file" << "not a regular file";
+        QTest::newRow("device") << "device" << "not a regular file" << "not a regular file";
+        QTest::newRow("symbolic-link loop") << "loop" << "symbolic links" << "symbolic links";
+        QTest::newRow("unreadable, to a user") << "unreadable" << "Permission denied" << "Permission denied";
+        QTest::newRow("read-only, to a user") << "read-only" << "" << "Permission denied";
+        QTest::newRow("immutable") << "immutable" << "" << "not permitted";
+        QTest::newRow("100 GiB, sparse") << "huge" << "more than" << "";
+        QTest::newRow("a byte over the limit") << "over" << "more than" << "";
+        QTest::newRow("exactly the limit, read") << "limit" << "" << "";
     }
 
-    void loadNeverCreatesHangsOrAborts()
+    void whatStandsInTheFilesPlace()
     {
+        // Reading never creates, hangs or aborts, and says why it could not
+        // read; an append that fails says why, and changes nothing.
         QFETCH(QString, kind);
-        QFETCH(QString, told);
-        const QString file = m_dir.filePath(QStringLiteral("in-place-") + kind);
+        QFETCH(QString, unread);
+        QFETCH(QString, unsaved);
+        const QString file = kind == "none" ? QString() : kind == "parent" ? path() + "/sub/Corvanthelix.txt" : path();
         const qint64 size = kind == "huge" ? qint64(100) << 30 : kind == "over" ? ScoreFileLimit + 1 : kind == "limit" ? ScoreFileLimit : 6;
-        QVERIFY(kind == "missing" || placeAt(kind, file, size, kind == "unreadable" ? 0 : 0644));
-        QString problem;
-        const size_t rows = kind == "unreadable" ? 0 : LoadScoreFile(file, &problem).size();
-        if (kind == "unreadable" && (problem = asUser([&] { return LoadScoreFile(file, &problem), problem; })) == "skip")
-            QSKIP("root is the only user here, and root may read any file");
-        QCOMPARE(rows, size_t(kind == "limit"));
-        QVERIFY2(told.isEmpty() ? problem.isEmpty() : problem.contains(told), qPrintable(problem));
+        QVERIFY(kind == "missing" || kind == "none" || placeAt(kind, path(), size, kind == "unreadable" ? 0 : kind == "read-only" ? 0444 : 0644));
+        if (kind == "immutable" && QProcess::execute(QStringLiteral("chattr"), {"+i", path()}) != 0)
+            QSKIP("chattr +i needs root and a file system that supports it");
+        const bool regular = QFileInfo(path()).isFile() && kind != "huge", user = kind == "unreadable" || kind == "read-only";
+        const QByteArray before = regular ? readFile(path()) : QByteArray();
+        size_t rows = 0;
+        const auto load = [&] { QString problem; rows = LoadScoreFile(file, &problem).size(); return problem; };
+        const auto append = [&] { return AppendScoreLine(file, QStringLiteral("Ann,7")).reason; };
+        const QString problem = user ? asUser(load) : load();
+        QCOMPARE(QFileInfo::exists(path()) || kind == "loop", kind != "missing" && kind != "none");
+        const QString reason = user ? asUser(append) : append();
+        if (kind == "immutable")
+            QProcess::execute(QStringLiteral("chattr"), {"-i", path()});
+        if (problem == "skip")
+            QSKIP("root is the only user here, and root may read and write any file");
+        QVERIFY2(unread.isEmpty() ? problem.isEmpty() : problem.contains(unread), qPrintable(problem));
+        QCOMPARE(rows, size_t(kind == "limit" || kind == "immutable"));
         // Both sizes are named so that they differ.
         const QRegularExpressionMatch named = QRegularExpression("the file is (.+), more than the (.+) this game").match(problem);
-        QVERIFY(told != "more than" || (named.hasMatch() && named.captured(1) != named.captured(2)));
-        QCOMPARE(QFileInfo::exists(file) || kind == "loop", kind != "missing");
-        QFile::remove(file);
+        QVERIFY(unread != "more than" || (named.hasMatch() && named.captured(1) != named.captured(2)));
+        QVERIFY2(unsaved.isEmpty() ? reason.isEmpty() : reason.contains(unsaved, Qt::CaseInsensitive), qPrintable(reason));
+        QVERIFY(unsaved.isEmpty() || !regular || readFile(path()) == before);
+        QVERIFY(NotSavedMessage(file, reason).contains(reason));
+        QFile::remove(path()) || QDir(path()).removeRecursively();
     }
 
     void appendedScoresComeBack_data()
@@ -252,44 +272,6 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(m_dir.filePath(QStringLiteral("new"))).constData(), &folder), 0);
         if (before == "-") // private, as the XDG rules ask of a folder the program makes
             QCOMPARE(folder.st_mode & 07777, 0700u);
-    }
-
-    void failureIsReportedAndChangesNothing_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<QString>("reason"); // a part of the system's reason
-        QTest::newRow("no data folder") << "none" << "data folder";
-        QTest::newRow("parent is a regular file") << "parent" << "Not a directory";
-        QTest::newRow("directory in the file's place") << "directory" << "Is a directory";
-        QTest::newRow("FIFO in the file's place") << "fifo" << "not a regular file";
-        QTest::newRow("device in the file's place") << "device" << "not a regular file";
-        QTest::newRow("immutable file") << "immutable" << "not permitted";
-        QTest::newRow("read-only file") << "read-only" << "Permission denied";
-    }
-
-    void failureIsReportedAndChangesNothing()
-    {
-        QFETCH(QString, fault);
-        QFETCH(QString, reason);
-        const QByteArray before("Bob,3\n");
-        QVERIFY(writeFile(path(), before));
-        QString file = fault == "none" ? QString() : fault == "parent" ? path() + "/sub/Corvanthelix.txt" : path();
-        const QByteArray other = QFile::encodeName(m_dir.filePath(fault));
-        if (fault == "directory" || fault == "fifo" || fault == "device")
-            QVERIFY(placeAt(fault, file = QFile::decodeName(other)));
-        else if (fault == "immutable" && QProcess::execute(QStringLiteral("chattr"), {"+i", file}) != 0)
-            QSKIP("chattr +i needs root and a file system that supports it");
-        else if (fault == "read-only")
-            QCOMPARE(::chmod(QFile::encodeName(file), 0444), 0);
-        const auto append = [&] { return AppendScoreLine(file, QStringLiteral("Ann,7")).reason; };
-        const QString got = fault == "read-only" ? asUser(append) : append();
-        if (got == "skip")
-            QSKIP("root is the only user here, and root may write to any file");
-        QProcess::execute(QStringLiteral("chattr"), {"-i", path()});
-        ::remove(other);
-        QVERIFY2(got.contains(reason, Qt::CaseInsensitive), qPrintable(got));
-        QCOMPARE(readFile(path()), before);
-        QVERIFY(NotSavedMessage(file, got).contains(got));
     }
 
     void appendCutShortIsTakenBack()

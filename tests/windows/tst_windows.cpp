@@ -635,31 +635,6 @@ private slots:
         QTRY_COMPARE(main.control<QLabel>(Control::TopRowSum)->palette().color(QPalette::WindowText), QColor(0x3C, 0x20, 0xCF));
     }
 
-    void nameFieldAnswersEveryTextQuestion()
-    {
-        // Qt's own answer to "the word at the end", or at an offset before the
-        // start, never comes back (6.4 and 6.8).
-        Window1 window;
-        auto *field = window.control<QLineEdit>(Control::NameField);
-        QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(field)->textInterface();
-        for (const QString &typed : {QString(), QStringLiteral("Max"), QStringLiteral("Ann Lee. Bo, too!  ")}) {
-            field->setText(typed);
-            for (auto type : {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::SentenceBoundary,
-                              QAccessible::LineBoundary})
-                for (int offset = -1; offset <= typed.size() + 1; ++offset) {
-                    int start = -1, end = -1;
-                    QString answer = text->textAtOffset(offset, type, &start, &end);
-                    QCOMPARE(answer, typed.mid(start, end - start));
-                    const bool inside = offset >= 0 && offset <= typed.size();
-                    QVERIFY(!inside || (start <= offset && (offset < end || offset == typed.size())));
-                    answer = text->textBeforeOffset(offset, type, &start, &end);
-                    QCOMPARE(answer, typed.mid(start, end - start));
-                    answer = text->textAfterOffset(offset, type, &start, &end);
-                    QCOMPARE(answer, typed.mid(start, end - start));
-                }
-        }
-    }
-
     void editCommandsActOnTheNameFieldOnly()
     {
         Window1 window;

@@ -137,15 +137,11 @@ void ListBox::setModel(QAbstractItemModel *model)
     for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(model, changed, this, &ListBox::scheduleDelayedItemsLayout);
     // The current place now shows another row: new to a screen reader that
-    // keeps what it read, though nothing is said of it. From Qt 6.8 on, a
-    // changed name reaches it with its text, and replaces the one it kept.
+    // keeps what it read, though nothing is said of it. (Telling its new name
+    // would have Orca 48 say the row before the news of the removal.)
     connect(model, &QAbstractItemModel::rowsRemoved, this, [this] {
-        for (int column = 0; currentIndex().isValid() && column < this->model()->columnCount(); ++column) {
+        for (int column = 0; currentIndex().isValid() && column < this->model()->columnCount(); ++column)
             tellCell(QAccessible::ObjectCreated, currentIndex().siblingAtColumn(column));
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-            tellCell(QAccessible::NameChanged, currentIndex().siblingAtColumn(column));
-#endif
-        }
     });
     // A sort moves the current row: what a screen reader holds of it moves
     // with it, so it need not be told of the row again, after the news.

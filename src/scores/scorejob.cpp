@@ -136,22 +136,38 @@ void ScoreJob::fail()
 void ScoreJob::search(const QModelIndex &start, const QString &text, bool wrap)
 {
     // A search that a newer key replaced stops, and lets go of the rows it
-    // held: each of them would keep a copy of the order alive.
+    // held. It asks the file's names first, without the order shown: a score
+    // entered or removed meanwhile then need not copy millions of ids.
     if (m_search)
         m_work.cancel(m_search);
     const quint64 search = ++m_searches;
+    m_searching = true;
     const int from = start.row(), column = start.column();
-    m_search = m_work.run(ScoreWork::Short, [=, this, snap = m_table.snapshot()](const std::atomic_bool &stop) {
-        const qsizetype found = FindName(snap.rows(), size_t(from), text, &stop);
-        if (stop || found < 0 || (found < from && !wrap))
+    m_search = m_work.run(ScoreWork::Short, [=, this, file = m_table.fileRows()](const std::atomic_bool &stop) {
+        auto inFile = std::make_shared<const std::vector<char>>(MatchingNames(*file, text, &stop));
+        if (stop)
             return;
-        const quint32 id = snap.rows().idAt(size_t(found));
         QMetaObject::invokeMethod(this, [=, this] {
-            // Only the latest search counts, and only where its row still is.
             if (search != m_searches)
                 return;
-            if (const int row = m_table.rowOf(id, int(found)); row >= 0)
-                emit this->found(m_table.index(row, column));
+            m_search = m_work.run(ScoreWork::Short, [=, this, snap = m_table.snapshot()](const std::atomic_bool &stop) {
+                const TableRows rows = snap.rows();
+                // The file's rows may have come meanwhile.
+                const std::vector<char> matches = snap.file == file ? *inFile : MatchingNames(*snap.file, text, &stop);
+                qsizetype found = FindName(rows, size_t(from) % std::max<size_t>(rows.size(), 1), text, matches, &stop);
+                if (stop)
+                    return;
+                found = found < 0 || (found < from && !wrap) ? -1 : found;
+                const quint32 id = found < 0 ? 0 : rows.idAt(size_t(found));
+                QMetaObject::invokeMethod(this, [=, this] {
+                    // Only the latest search counts, and only where its row still is.
+                    if (search != m_searches)
+                        return;
+                    m_searching = false;
+                    if (const int row = found < 0 ? -1 : m_table.rowOf(id, int(found)); row >= 0)
+                        emit this->found(m_table.index(row, column));
+                }, Qt::QueuedConnection);
+            });
         }, Qt::QueuedConnection);
     });
 }

@@ -23,8 +23,8 @@ public:
     // The file's rows have come into the table: their names are ranked, and
     // the table is sorted as it was, or as the last sort asked for.
     void fileRowsAdded();
-    // Whether a sort or a ranking is still to come.
-    bool busy() const { return !m_requests.empty() || m_running || m_ranking; }
+    // Whether a sort, a ranking or a search is still to come.
+    bool busy() const { return !m_requests.empty() || m_running || m_ranking || m_searching; }
 
 signals:
     // A sort asked for is shown; said once the last of several is.
@@ -60,5 +60,6 @@ private:
     ScoreSnapshot m_due; // the rows the first sort asked for will sort, while it waits for the ranks
     quint64 m_generation = 0; // a new one when the file's rows come: a sort running then is not shown
     quint64 m_searches = 0;
+    bool m_searching = false; // until the latest search has answered
     ScoreWork::Cancel m_search; // the latest search's
 };

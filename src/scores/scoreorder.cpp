@@ -392,24 +392,25 @@ std::vector<quint32> SortedOrder(const TableRows &rows, int column, bool descend
     return ScoreOrder(rows)(descending);
 }
 
-qsizetype FindName(const TableRows &rows, size_t from, const QString &start, const std::atomic_bool *stop)
+std::vector<char> MatchingNames(const ScoreRows &rows, const QString &start, const std::atomic_bool *stop)
 {
-    // Each distinct name is asked once, in the order the rows hold them; then
-    // the rows are gone through, from `from` on, only when one name matched.
     const NameStart matches(start);
-    auto ask = [&](const ScoreRows &part, std::vector<char> &matched) {
-        matched.resize(part.distinctNames());
-        bool any = false;
-        for (quint32 name = 0; name < matched.size(); ++name) {
-            if (name % 65536 == 0 && Stopped(stop))
-                return false;
-            any |= (matched[name] = matches(part.distinctName(name)));
-        }
-        return any;
-    };
-    std::vector<char> inFile, inAdded;
-    const bool file = ask(*rows.file, inFile), added = ask(*rows.added, inAdded);
-    if (!file && !added)
+    std::vector<char> matched(rows.distinctNames());
+    for (quint32 name = 0; name < matched.size(); ++name) {
+        if (name % 65536 == 0 && Stopped(stop))
+            return {};
+        matched[name] = matches(rows.distinctName(name));
+    }
+    return matched;
+}
+
+qsizetype FindName(const TableRows &rows, size_t from, const QString &start, const std::vector<char> &inFile,
+                   const std::atomic_bool *stop)
+{
+    // The rows are gone through, from `from` on, only when a name matched.
+    const std::vector<char> inAdded = MatchingNames(*rows.added, start, stop);
+    const auto any = [](const std::vector<char> &matched) { return std::find(matched.begin(), matched.end(), 1) != matched.end(); };
+    if (!any(inFile) && !any(inAdded))
         return -1;
     const size_t size = rows.size();
     for (size_t step = 0; step < size; ++step) {

@@ -48,6 +48,11 @@ std::vector<quint32> RankNames(const ScoreRows &rows, const std::atomic_bool *st
 // descending reverses ascending. May throw std::bad_alloc.
 std::vector<quint32> SortedOrder(const TableRows &rows, int column, bool descending);
 
+// Which of the distinct names start with the text, ignoring case; empty when stopped.
+std::vector<char> MatchingNames(const ScoreRows &rows, const QString &start, const std::atomic_bool *stop = nullptr);
+
 // The first position from `from` on, around to the one before it, whose name
-// starts with the text, ignoring case; -1 when there is none, or when stopped.
-qsizetype FindName(const TableRows &rows, size_t from, const QString &start, const std::atomic_bool *stop = nullptr);
+// starts with the text, ignoring case, given which of the file's distinct
+// names do; -1 when there is none, or when stopped.
+qsizetype FindName(const TableRows &rows, size_t from, const QString &start, const std::vector<char> &inFile,
+                   const std::atomic_bool *stop = nullptr);

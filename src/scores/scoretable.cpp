@@ -247,7 +247,7 @@ QModelIndexList ScoreTable::match(const QModelIndex &start, int role, const QVar
         emit searchAsked(start, text, wrap);
         return {};
     }
-    const qsizetype found = FindName(snapshotRows(), size_t(start.row()), text);
+    const qsizetype found = FindName(snapshotRows(), size_t(start.row()), text, MatchingNames(*m_file, text));
     const bool wrapped = found >= 0 && found < start.row();
     return found < 0 || (wrapped && !wrap) ? QModelIndexList() : QModelIndexList{index(int(found), start.column())};
 }

@@ -130,8 +130,7 @@ Timed timeAction(ScoreKeeper &scores, const std::function<void()> &action, QWidg
     return {std::max({callMs, waited.longestMs, paintMs}), callMs + waited.allMs + paintMs};
 }
 
-// The game thread's own CPU time, in ms: saving a score also waits for the
-// disk, which costs the thread nothing but time.
+// The game thread's own CPU time, in ms.
 double threadCpuMs()
 {
     rusage usage = {};
@@ -194,17 +193,8 @@ struct Cost
 Cost cost(ScoreKeeper &scores, const std::function<void()> &action, QWidget *repaint)
 {
     const double process = processCpuMs(), thread = threadCpuMs();
-    QElapsedTimer call;
-    call.start();
-    action();
-    const double callMs = call.nsecsElapsed() / 1e6;
-    const Waited waited = waitFor([&] { return !scores.busy(); });
-    QElapsedTimer paint;
-    paint.start();
-    repaint->repaint();
-    const double paintMs = paint.nsecsElapsed() / 1e6;
-    scores.settle(); // a search, which nothing waits for
-    return {processCpuMs() - process, threadCpuMs() - thread, std::max({callMs, waited.longestMs, paintMs})};
+    const Timed timed = timeAction(scores, action, repaint);
+    return {processCpuMs() - process, threadCpuMs() - thread, timed.busyMs};
 }
 
 // A player's order, each action once, on a fresh process: its CPU against the

@@ -1,4 +1,4 @@
-// Corvanthelix - the threads the scores are read, ranked, sorted and searched on.
+// Corvanthelix - the threads the scores are read, ranked, sorted, searched and saved on.
 #include "scores/scorework.h"
 
 #include <algorithm>

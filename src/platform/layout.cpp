@@ -100,9 +100,17 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease
+            && event->type() != QEvent::ShortcutOverride)
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
+        // A default button's own Return shortcut would press it a second
+        // time, 100 ms later, closing a window the first press had opened.
+        if (event->type() == QEvent::ShortcutOverride) {
+            if (key->key() == Qt::Key_Return && key->modifiers() == Qt::NoModifier)
+                event->accept();
+            return false;
+        }
         // Qt's own default button takes the keypad's Enter, which a screen
         // reader that is busy reading may let through: its Where Am I would
         // press the button.

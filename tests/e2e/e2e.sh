@@ -86,8 +86,7 @@ check "Instructions hides the main window and shows the instructions" within 20 
 xdotool windowfocus --sync "$(window Instructions)" 2>/dev/null
 xdotool key Return
 check "Return presses Back: the main window returns, the instructions go" within 20 swapped Instructions Corvanthelix
-xdotool windowfocus --sync "$(window Corvanthelix)" 2>/dev/null
-xdotool key Return # the Instructions button has the focus again
+click 212 415
 within 20 shown Instructions && xdotool windowfocus --sync "$(window Instructions)" 2>/dev/null
 xdotool key KP_Enter && sleep 0.5
 check "the keypad's Enter presses no button in the instructions" shown Instructions

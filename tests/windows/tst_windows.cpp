@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
@@ -454,6 +455,13 @@ private slots:
         const auto labels = instructions.content()->findChildren<QLabel *>();
         QVERIFY(labels.constFirst()->accessibleName().startsWith(QStringLiteral("Each blue tile has a number (1 to 9) associated")));
         QVERIFY(labels.constLast()->accessibleName().endsWith(QStringLiteral("reverse the order. Return or Escape goes back.")));
+        // Return on Back, which has the focus, presses it once.
+        auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        QVERIFY(button);
+        QSignalSpy back(button, &QPushButton::clicked);
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::qWait(300);
+        QCOMPARE(back.count(), 1);
     }
 
     void troubleIsToldAndNeverHidden()

@@ -6,7 +6,6 @@
 #include "scores/scorefilereader.h"
 
 #include <QCoreApplication>
-#include <numeric>
 
 ScoreKeeper::ScoreKeeper(QObject *parent)
     : QObject(parent)
@@ -44,11 +43,9 @@ void ScoreKeeper::load()
         auto rows = std::make_shared<ScoreRows>(file->load(problem.get(), &stop));
         auto order = std::make_shared<std::vector<quint32>>();
         try {
-            order->reserve(OrderRoom(rows->size()));
-            order->resize(rows->size());
-            std::iota(order->begin(), order->end(), 0u);
+            *order = IdentityOrder(rows->size());
         } catch (const std::bad_alloc &) {
-            order->clear(); // the table tries again, and tells
+            // the table tries again, and tells
         }
         if (!stop)
             QMetaObject::invokeMethod(this, [=, this] { arrive(rows, *problem, std::move(*order)); }, Qt::QueuedConnection);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <numeric>
 #include <vector>
 
 // A row the table shows: one of the file's, by its id there, or the row added
@@ -17,6 +18,17 @@ inline constexpr quint32 AddedRow = 1u << 31;
 inline size_t OrderRoom(size_t size, size_t extra = 0)
 {
     return size + std::max(extra, size / 8 + 16);
+}
+
+// The rows 0 to size - 1 in the order they came, with room for `extra` more.
+// Throws std::bad_alloc, as any order of millions may.
+inline std::vector<quint32> IdentityOrder(size_t size, size_t extra = 0)
+{
+    std::vector<quint32> order;
+    order.reserve(OrderRoom(size, extra));
+    order.resize(size);
+    std::iota(order.begin(), order.end(), 0u);
+    return order;
 }
 
 // The rows a sort or a search reads, none of which may change while it runs.

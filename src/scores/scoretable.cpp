@@ -165,11 +165,8 @@ bool ScoreTable::addFileRows(std::shared_ptr<const ScoreRows> rows, std::vector<
     if (rows->empty())
         return true;
     try {
-        if (order.size() != rows->size()) {
-            order.reserve(OrderRoom(rows->size() + size_t(rowCount())));
-            order.resize(rows->size());
-            std::iota(order.begin(), order.end(), 0u);
-        }
+        if (order.size() != rows->size())
+            order = IdentityOrder(rows->size(), size_t(rowCount()));
         // The scores entered while the file loaded follow it, as they are shown.
         const TableRows shown = snapshotRows();
         makeRoom(order, shown.size());

@@ -21,8 +21,10 @@ if [ ! -d "$dir" ]; then
     echo 'player ALL=(ALL) NOPASSWD: ALL' >"$dir/etc/sudoers.d/player"
   fi
 fi
-for mount in proc sys dev dev/pts; do mountpoint -q "$dir/$mount" || mount --bind "/$mount" "$dir/$mount"; done
-trap 'for mount in dev/pts dev sys proc; do umount "$dir/$mount" 2>/dev/null || true; done' EXIT
+# /dev/shm too, or a user finds the bare, root-only folder under it: Debian
+# 13's speech modules then fail to make their semaphore and crash.
+for mount in proc sys dev dev/pts dev/shm; do mountpoint -q "$dir/$mount" || mount --bind "/$mount" "$dir/$mount"; done
+trap 'for mount in dev/shm dev/pts dev sys proc; do umount "$dir/$mount" 2>/dev/null || true; done' EXIT
 cp /etc/resolv.conf "$dir/etc/resolv.conf" 2>/dev/null || true
 
 home=$([ "$as" = user ] && echo /home/player || echo /root)

@@ -138,10 +138,13 @@ void ListBox::setModel(QAbstractItemModel *model)
         connect(model, changed, this, &ListBox::scheduleDelayedItemsLayout);
     // The current place now shows another row: new to a screen reader that
     // keeps what it read, though nothing is said of it. (Telling its new name
-    // would have Orca 48 say the row before the news of the removal.)
+    // would have Orca 48 say the row before the news of the removal.) The
+    // focus told again on the cell it already has makes Orca read the cell
+    // anew at Where Am I, and say nothing now.
     connect(model, &QAbstractItemModel::rowsRemoved, this, [this] {
         for (int column = 0; currentIndex().isValid() && column < this->model()->columnCount(); ++column)
             tellCell(QAccessible::ObjectCreated, currentIndex().siblingAtColumn(column));
+        tellCurrent();
     });
     // A sort moves the current row: what a screen reader holds of it moves
     // with it, so it need not be told of the row again, after the news.

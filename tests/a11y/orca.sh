@@ -79,8 +79,7 @@ check "Where Am I on the table reads the row under its heading" heard "Name" "An
 press ctrl+Home Delete
 check "a removal is heard, news first, with the new current row" said_first "Removed Ann, 7. Now at Max, 7."
 where_am_i
-# Orca 48 (libatspi) reads the name it kept of that place until the next move; the place is right.
-check "and Where Am I is on that row" heard "Name" "row 1 of 2"
+check "and Where Am I is on that row" heard "Name" "Max" "row 1 of 2" && unsaid "Ann"
 press Down Down
 check "Down past the last row says so" said "Last row."
 press Delete Delete
